@@ -1,0 +1,183 @@
+// The services the engine asks of its surroundings: message boxes, modal
+// dialogs, file dialogs, child windows, the clipboard, help and printing.
+// One Platform instance lives on the application thread. A modal dialog or
+// message box is a nested loop over the same event source; back ends differ
+// only in where events come from and who is told about changes (observer).
+#pragma once
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/user_event.h"
+
+namespace kora::platform {
+
+// Answers of the private window-kind query.
+enum WindowKind : int {
+  kPlotWindow = 1101,
+  kReportWindow = 1102,
+  kDuplicatePlotWindow = 1103,
+  kDuplicateReportWindow = 1104,
+};
+
+struct ChildWindow {
+  WindowId id = 0;
+  int kind = kPlotWindow;
+  std::string title;
+  std::string text;     // report and duplicate-report windows: the whole text
+  std::string picture;  // duplicate plot windows: the fixed picture (SVG)
+  int ownerSlot = 0;
+  bool minimized = false;
+  bool maximized = false;
+  int x = 0, y = 0, width = 480, height = 320;  // frame rectangle in the client area, pixels
+  unsigned revision = 0;                        // bumped on every change of contents
+};
+
+struct FileFilter {
+  std::string name;     // "KORA Files (*.KRA)"
+  std::string pattern;  // "*.KRA"
+};
+
+struct FileDialogSpec {
+  bool save = false;
+  std::string title;
+  std::string initialName;
+  std::vector<FileFilter> filters;
+  std::string defaultExtension;  // appended when the chosen name has none
+  bool mustExist = false;        // open: the file must exist
+  bool overwritePrompt = false;  // save: the dialog asks before replacing a file
+};
+
+struct MessageBoxState {
+  std::string caption;
+  std::string text;
+  bool yesNo = false;
+};
+
+// What a renderer or transcript is told. Every method has an empty default.
+class PlatformObserver {
+ public:
+  virtual ~PlatformObserver() = default;
+  virtual void WindowCreated(const ChildWindow&) {}
+  virtual void WindowRetitled(const ChildWindow&, const std::string& oldTitle) {}
+  virtual void WindowDestroyed(const ChildWindow&) {}
+  virtual void WindowChanged(const ChildWindow&) {}
+  virtual void DialogOpened(const Dialog&) {}
+  virtual void DialogChanged(const Dialog&) {}
+  virtual void DialogClosed(const Dialog&) {}
+  virtual void MessageShown(const MessageBoxState&) {}
+  virtual void MessageAnswered(const MessageBoxState&, EventType answer) {}
+  virtual void FileDialogOpened(const FileDialogSpec&) {}
+  virtual void FileDialogClosed(const FileDialogSpec&, const std::optional<std::string>& path) {}
+  virtual void HelpRequested(const std::string& topic) {}
+  virtual void PrintRequested(const ChildWindow&) {}
+  virtual void ClipboardChanged() {}
+  virtual void Output(const std::string& text) {}  // inspection output
+};
+
+// The application: receives everything that is not for a modal window.
+class FrameHandler {
+ public:
+  virtual ~FrameHandler() = default;
+  virtual void OnFrameEvent(const UserEvent& event) = 0;
+  // A child window got the focus (by the user or by the program).
+  virtual void OnWindowActivated(const ChildWindow& window) = 0;
+};
+
+// Thrown out of a modal loop when the event source has ended.
+struct InputEnded : std::runtime_error {
+  InputEnded() : std::runtime_error("input ended while a modal window was open") {}
+};
+
+struct Clipboard {
+  std::optional<std::string> text;     // plain text, lines separated by CR LF
+  std::optional<std::string> picture;  // a picture (SVG)
+};
+
+class Platform {
+ public:
+  Platform(EventSource& source, PlatformObserver& observer);
+
+  void SetFrameHandler(FrameHandler* frame) { frame_ = frame; }
+  // Runs the frame's message loop until the event source ends.
+  void Run();
+
+  // Message boxes
+  void Message(const std::string& caption, const std::string& text);
+  bool Ask(const std::string& caption, const std::string& text);  // Yes/No; true on Yes
+
+  // Modal dialog: runs until a handler ends it; returns the end code.
+  int RunDialog(Dialog& dialog);
+  // File dialog: the chosen path, or nothing when cancelled.
+  std::optional<std::string> ChooseFile(const FileDialogSpec& spec);
+
+  // Child windows
+  WindowId CreateWindow(int kind, const std::string& title, int ownerSlot);
+  void DestroyWindow(WindowId id);
+  bool Exists(WindowId id) const { return id != 0 && windows_.count(id) != 0; }
+  ChildWindow* Window(WindowId id);
+  const ChildWindow* Window(WindowId id) const;
+  std::string Title(WindowId id) const;
+  void SetTitle(WindowId id, const std::string& title);
+  void SetText(WindowId id, const std::string& text);
+  void Invalidate(WindowId id);
+  void Activate(WindowId id);  // brings to the front, gives the focus, tells the frame
+  void Minimize(WindowId id);
+  void Restore(WindowId id);
+  void Maximize(WindowId id);
+  void MoveWindow(WindowId id, int x, int y, int width, int height);
+  WindowId Focused() const { return focused_; }
+  // Open windows in creation order.
+  std::vector<const ChildWindow*> Windows() const;
+  // Front to back.
+  const std::vector<WindowId>& ZOrder() const { return zOrder_; }
+  void Cascade();
+  void Tile();
+  void SetClientSize(int width, int height);
+  int clientWidth() const { return clientWidth_; }
+  int clientHeight() const { return clientHeight_; }
+
+  Clipboard& clipboard() { return clipboard_; }
+  void SetClipboardText(std::string text);
+  void SetClipboardPicture(std::string svg);
+
+  void ShowHelp(const std::string& topic) { observer_.HelpRequested(topic); }
+  void Print(WindowId id);
+  void Output(const std::string& text) { observer_.Output(text); }
+
+  // What is modal now, for renderers: innermost last.
+  struct Modal {
+    enum class Kind { Dialog, Message, File } kind = Kind::Dialog;
+    Dialog* dialog = nullptr;
+    MessageBoxState message;
+    FileDialogSpec file;
+  };
+  const std::vector<Modal>& modals() const { return modals_; }
+
+  EventSource& source() { return source_; }
+  PlatformObserver& observer() { return observer_; }
+
+ private:
+  UserEvent NextModalEvent();
+  void DeliverToDialog(Dialog& dialog, const UserEvent& event);
+  void MoveFocus(Dialog& dialog, int id);
+  void BringToFront(WindowId id);
+
+  EventSource& source_;
+  PlatformObserver& observer_;
+  FrameHandler* frame_ = nullptr;
+  std::map<WindowId, ChildWindow> windows_;
+  std::vector<WindowId> zOrder_;
+  WindowId nextWindowId_ = 1;
+  WindowId focused_ = 0;
+  int clientWidth_ = 1200, clientHeight_ = 760;
+  Clipboard clipboard_;
+  std::vector<Modal> modals_;
+};
+
+}  // namespace kora::platform

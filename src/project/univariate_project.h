@@ -1,0 +1,103 @@
+// The record of one univariate project: its series, transformation list,
+// model, trend, derived results and the windows that show them. The record
+// owns all of it; analysis commands work on it in place.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "arma/arma_model.h"
+#include "plot/plot_window.h"
+#include "regression/regression_trend.h"
+#include "transform/transform_step.h"
+
+namespace kora {
+
+// Slots of the per-project plot windows, in record order.
+enum PlotSlot : int {
+  kMainPlot = 0,
+  kAcfPlot,
+  kSpectrumPlot,
+  kCumulativeSpectrumPlot,
+  kHistogramPlot,
+  kClassicalFitPlot,
+  kRegressionFitPlot,
+  kArmaForecastPlot,
+  kArarForecastPlot,
+  kHoltWintersPlot,
+  kSeasonalHoltWintersPlot,
+  kExponentialSmoothingPlot,
+  kFftSmoothingPlot,
+  kMovingAverageSmoothingPlot,
+  kResidualPlot,
+  kResidualAcfPlot,
+  kResidualHistogramPlot,
+  kPlotSlotCount
+};
+
+// Report windows that stand alone, without a plot.
+enum ReportSlot : int {
+  kTestsOfRandomnessReport = 0,
+  kPreliminaryReport,
+  kMaxLikelihoodReport,
+  kRegressionReport,
+  kArmaInfinityReport,
+  kReportSlotCount
+};
+
+// Bits of the ACF/PACF display flags.
+enum AcfFlags : int { kAcfSample = 1, kAcfModel = 2, kAcfPanel = 8, kPacfPanel = 16 };
+
+struct UnivariateProject {
+  bool inUse = false;
+
+  ArmaModel model;
+  std::vector<double> modelAcf, modelPacf;
+  std::vector<double> residuals;
+  std::vector<double> residualAcf, residualPacf;
+  int residualAcfLags = 40;
+  int modelAcfLags = 40;
+  int iterationCount = 0;
+
+  RegressionTrend trend;
+
+  // The current (transformed) series; empty means the project holds no data.
+  std::vector<double> series;
+  std::vector<double> untransformedSeries;
+  int firstIndex = 0;
+  int lastIndex = 0;
+  std::vector<double> sampleAcf, samplePacf;  // lags 0..L
+  double sampleVariance = 1.0;
+  int sampleAcfLags = 40;
+  int histogramBins = 10;
+
+  // Smoothing settings
+  double exponentialAlpha = -1.0;
+  double fftCutoff = 0.5;
+  int movingAverageOrder = 0;
+
+  // Spectrum settings
+  bool showPeriodogram = false;
+  bool showModelSpectrum = false;
+  bool logSpectrum = false;
+  bool showSmoothed = false;
+  int modelSpectrumResolution = 1024;
+  std::vector<double> periodogram;
+
+  std::array<PlotWindow, kPlotSlotCount> plots;
+  std::array<WindowId, kReportSlotCount> reports{};
+  int acfDisplayFlags = kAcfPanel | kPacfPanel;
+  int residualAcfDisplayFlags = kAcfPanel | kPacfPanel;
+
+  std::string transformSummary;
+  std::vector<TransformStep> transforms;  // oldest first; back() is the newest step
+
+  std::string projectFile;
+  bool hasProjectFile = false;
+
+  int count() const { return static_cast<int>(series.size()); }
+  bool HasData() const { return !series.empty(); }
+};
+
+}  // namespace kora
