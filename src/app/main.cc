@@ -1,1 +1,47 @@
-int main() { return 0; }
+// kora script FILE: plays the user actions of FILE headless and prints what
+// the user would see. Exit codes: 0 done, 1 usage or unreadable script,
+// 2 an action that could not be read or delivered, 3 the script ended while a
+// modal window was open.
+#include <fstream>
+#include <iostream>
+
+#include "app/application.h"
+#include "app/script_reader.h"
+#include "app/transcript.h"
+
+namespace {
+
+int RunScript(const char* path) {
+  std::ifstream in(path);
+  if (!in) {
+    std::cerr << "kora: cannot read script " << path << "\n";
+    return 1;
+  }
+  kora::Transcript transcript(std::cout);
+  kora::ScriptEventSource source(in, [&](const std::string& line) { transcript.Action(line); });
+  kora::platform::Platform ui(source, transcript);
+  kora::Application app(ui);
+  try {
+    ui.Run();
+  } catch (const kora::ScriptError& error) {
+    std::cout << "error: " << error.what() << std::endl;
+    return 2;
+  } catch (const kora::platform::InputEnded&) {
+    const auto& modal = ui.modals().back();
+    std::string what = modal.kind == kora::platform::Platform::Modal::Kind::Dialog ? modal.dialog->title()
+                       : modal.kind == kora::platform::Platform::Modal::Kind::Message ? modal.message.text
+                                                                                     : modal.file.title;
+    std::cout << "error: the script ended while \"" << what << "\" is open" << std::endl;
+    return 3;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(true);
+  if (argc == 3 && std::string(argv[1]) == "script") return RunScript(argv[2]);
+  std::cerr << "usage: kora script FILE\n";
+  return 1;
+}

@@ -7,7 +7,9 @@ namespace kora::platform {
 Platform::Platform(EventSource& source, PlatformObserver& observer) : source_(source), observer_(observer) {}
 
 void Platform::Run() {
-  while (auto event = source_.Next()) {
+  while (!quit_) {
+    auto event = source_.Next();
+    if (!event) break;
     if (IsDialogEvent(event->type) || IsMessageAnswer(event->type) || IsFileAnswer(event->type)) {
       source_.Reject(*event, "nothing modal is open");
       continue;

@@ -104,8 +104,9 @@ class Platform {
   Platform(EventSource& source, PlatformObserver& observer);
 
   void SetFrameHandler(FrameHandler* frame) { frame_ = frame; }
-  // Runs the frame's message loop until the event source ends.
+  // Runs the frame's message loop until the event source ends or Quit.
   void Run();
+  void Quit() { quit_ = true; }
 
   // Message boxes
   void Message(const std::string& caption, const std::string& text);
@@ -171,6 +172,7 @@ class Platform {
   EventSource& source_;
   PlatformObserver& observer_;
   FrameHandler* frame_ = nullptr;
+  bool quit_ = false;
   std::map<WindowId, ChildWindow> windows_;
   std::vector<WindowId> zOrder_;
   WindowId nextWindowId_ = 1;

@@ -69,6 +69,8 @@ void SetCurveStyle(PlotWindow& plot, int j, int a, int b, int c);
 void ComputeLimits(PlotWindow& plot);
 // Number of used panels (panels holding at least one used curve).
 int PanelsInUse(const PlotWindow& plot);
+// Whether panel k (1..10) holds at least one used curve.
+bool PanelHasCurve(const PlotWindow& plot, int k);
 
 // Layout of c panels: min(c,2) columns, ceil(c/2) rows. The panel number
 // under client point (x, y) of a W x H client area.

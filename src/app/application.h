@@ -1,0 +1,85 @@
+// The frame: owns the project registry, the menu bars, toolbar and status
+// bar, and dispatches every user command to its handler on the current project.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/menu_bar.h"
+#include "app/registry.h"
+#include "app/toolbar.h"
+#include "platform/platform.h"
+#include "plot/zoom.h"
+
+namespace kora {
+
+using platform::Platform;
+using platform::UserEvent;
+using platform::WindowId;
+
+enum ShownMenu : int { kShowTarnMenu = 1, kShowMvMenu = 2 };
+
+class Application : public platform::FrameHandler {
+ public:
+  explicit Application(Platform& ui);
+
+  void OnFrameEvent(const UserEvent& event) override;
+  void OnWindowActivated(const platform::ChildWindow& window) override;
+
+  void Dispatch(int command);
+  // Whether the user can give the command now: a toolbar button, or a menu
+  // entry of the shown bar that is not greyed.
+  bool Reachable(int command) const;
+  void MakeCurrent(int slot);
+  void UpdateMenus();
+  void UpdateToolbar();
+  void UpdateStatus();
+  // Zoom out at once: automatic limits again and a repaint (command Zoom > Out).
+  void ZoomOutAt(WindowId window);
+  // All three, after a change of the current project or its state.
+  void UpdateFrame();
+
+  UnivariateProject* CurrentUnivariate();
+  MultivariateProject* CurrentMultivariate();
+  // The child window a plot command acts on: the focused child, 0 when none.
+  WindowId ActiveChild() const;
+  // The plot record behind a plot window, with its project; null when none.
+  struct PlotRef {
+    PlotWindow* plot = nullptr;
+    UnivariateProject* project = nullptr;
+    int plotSlot = -1;
+  };
+  PlotRef FindPlot(WindowId window);
+
+  const MenuBar& shownMenuBar() const { return shownMenu == kShowTarnMenu ? tarnMenu : mvMenu; }
+
+  Platform& ui;
+  ProjectRegistry registry;
+  int current = 0;
+  int shownMenu = kShowTarnMenu;
+  MenuBar tarnMenu;
+  MenuBar mvMenu;
+  std::vector<ToolbarButton> toolbar;
+  std::array<std::string, 3> status{"NONE", "", ""};
+  int zoomMode = kZoomNone;
+  bool quitRequested = false;
+  // Told whenever menus, toolbar or status bar changed.
+  std::function<void()> onFrameChanged;
+
+ private:
+  void HandleWindowEvent(const UserEvent& event);
+  void HandleMouse(const UserEvent& event);
+  // Paints a plot window at its size so the panels' scales follow the window.
+  void PaintForMouse(WindowId window, PlotWindow& plot);
+  void HandleInspection(const UserEvent& event);
+  WindowId FindWindowByTitle(const std::string& title) const;
+  void FrameChanged();
+
+  // The rubber rectangle of a zoom gesture and the window it is drawn in.
+  ZoomDrag drag_;
+  WindowId dragWindow_ = 0;
+};
+
+}  // namespace kora

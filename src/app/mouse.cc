@@ -1,0 +1,76 @@
+// Mouse gestures in plot windows: the zoom rectangle, zoom out, and the data
+// coordinates under the mouse in the status bar.
+#include "app/application.h"
+#include "plot/painter.h"
+
+namespace kora {
+
+using platform::EventType;
+
+namespace {
+
+// Paints nothing; painting onto it only stores the panels' scales.
+class ScaleOnlySurface : public Surface {
+ public:
+  void SetClip(const Rect&) override {}
+  void ClearClip() override {}
+  void Line(PointD, PointD, const Pen&) override {}
+  void Polyline(const std::vector<PointD>&, const Pen&) override {}
+  void FrameRect(PointD, PointD, const Pen&) override {}
+  void FillRect(PointD, PointD, int) override {}
+  void Text(PointD, std::string_view, const Font&, int, HAlign, VAlign) override {}
+};
+
+}  // namespace
+
+void Application::PaintForMouse(WindowId window, PlotWindow& plot) {
+  const platform::ChildWindow* w = ui.Window(window);
+  if (!w) return;
+  ScaleOnlySurface surface;
+  PaintPlot(plot, surface, WindowPaintRect(w->width, w->height), 0, true);
+}
+
+void Application::ZoomOutAt(WindowId window) {
+  PlotRef ref = FindPlot(window);
+  if (!ref.plot) return;
+  ComputeLimits(*ref.plot);
+  ui.Invalidate(window);
+  drag_ = {};
+  zoomMode = kZoomNone;
+}
+
+void Application::HandleMouse(const UserEvent& event) {
+  const WindowId window = event.window ? event.window : FindWindowByTitle(event.text);
+  PlotRef ref = FindPlot(window);
+  if (!ref.plot) return;  // only plot windows take mouse gestures
+  const platform::ChildWindow& w = *ui.Window(window);
+  PaintForMouse(window, *ref.plot);
+  switch (event.type) {
+    case EventType::MouseDown:
+      if (event.number != 1) return;
+      if (zoomMode == kZoomOut) {
+        ZoomOutAt(window);
+      } else if (zoomMode == kZoomRegion || zoomMode == kZoomRange) {
+        drag_ = BeginZoom(*ref.plot, zoomMode, w.width, w.height, event.x, event.y);
+        dragWindow_ = window;
+      }
+      return;
+    case EventType::MouseMove:
+      if (drag_.active && dragWindow_ == window) MoveZoom(drag_, event.x, event.y);
+      status[2] = MousePositionText(*ref.plot, w.width, w.height, event.x, event.y);
+      if (onFrameChanged) onFrameChanged();
+      return;
+    case EventType::MouseUp:
+      if (!drag_.active || dragWindow_ != window) return;
+      MoveZoom(drag_, event.x, event.y);
+      EndZoom(*ref.plot, drag_);
+      ui.Invalidate(window);
+      drag_ = {};
+      zoomMode = kZoomNone;
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace kora

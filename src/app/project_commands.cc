@@ -1,0 +1,174 @@
+// File > Project: New, Open, Save, Save As, Close, Close All, Rename,
+// Minimize, Restore.
+#include <filesystem>
+
+#include "app/application.h"
+#include "app/command_ids.h"
+#include "app/commands.h"
+#include "app/data_import.h"
+#include "platform/text.h"
+#include "project/file_error.h"
+#include "project/project_file.h"
+#include "project/project_views.h"
+
+namespace kora {
+
+namespace {
+
+constexpr int kUnivariateChoice = 1001;
+constexpr int kMultivariateChoice = 1002;
+constexpr int kNameField = 1010;
+
+class NewProjectDialog : public platform::Dialog {
+ public:
+  NewProjectDialog() : Dialog("Create New Project ") {
+    Add(platform::GroupBox(1000, "Project type"));
+    Add(platform::RadioButton(kUnivariateChoice, "Univariate", 1, true));
+    Add(platform::RadioButton(kMultivariateChoice, "Multivariate", 1, false));
+    Add(platform::PushButton(platform::kIdOk, "OK"));
+    Add(platform::PushButton(platform::kIdCancel, "Cancel"));
+  }
+  bool multivariate() const { return Find(kMultivariateChoice)->checked; }
+};
+
+class RenameDialog : public platform::Dialog {
+ public:
+  explicit RenameDialog(const std::string& name) : Dialog("Name Tarn Project") {
+    Add(platform::EditField(kNameField, "Project Name:", name.substr(0, 255)));
+    Add(platform::PushButton(platform::kIdOk, "OK"));
+    Add(platform::PushButton(platform::kIdCancel, "Cancel"));
+  }
+  void OnChange(int id) override {
+    auto& text = At(kNameField).text;
+    if (text.size() > 255) text.resize(255);
+  }
+  std::string name() const { return std::string(TrimRight(Find(kNameField)->text)); }
+};
+
+// The lowest free slot, or 0 after telling the user that all are taken.
+int FindFreeSlot(Application& app) {
+  int slot = app.registry.LowestFreeSlot();
+  if (slot == 0) app.ui.Message("KORA::Error", "Maximum allowable projects exceeded");
+  return slot;
+}
+
+// Asks the kind and makes the project; the new slot, or 0 when none was made.
+int NewProject(Application& app) {
+  int slot = FindFreeSlot(app);
+  if (slot == 0) return 0;
+  NewProjectDialog dialog;
+  if (app.ui.RunDialog(dialog) != platform::kIdOk) return 0;
+  RegistrySlot& entry = app.registry[slot];
+  if (dialog.multivariate()) {
+    entry.kind = kMultivariate;
+    entry.multivariate = NewMultivariateProject(app.ui, slot);
+  } else {
+    entry.kind = kUnivariate;
+    entry.univariate = NewUnivariateProject(app.ui, slot);
+  }
+  app.MakeCurrent(slot);
+  return slot;
+}
+
+void CloseSlot(Application& app, int slot) {
+  RegistrySlot& entry = app.registry[slot];
+  if (entry.kind == kUnivariate) ReleaseProject(app.ui, *entry.univariate);
+  if (entry.kind == kMultivariate) ReleaseMultivariateProject(app.ui, *entry.multivariate);
+  entry.kind = kNoProject;
+  entry.univariate.reset();
+  entry.multivariate.reset();
+}
+
+void WriteProjectTo(Application& app, UnivariateProject& project) {
+  if (auto error = WriteProjectFile(project.projectFile, project, Colours()))
+    app.ui.Message(error->caption, error->text);
+}
+
+}  // namespace
+
+void NewProjectCommand(Application& app) {
+  int slot = NewProject(app);
+  // A cancelled or refused New leaves no project current.
+  app.current = slot;
+  if (slot != 0) app.UpdateFrame();
+}
+
+void OpenProjectCommand(Application& app) {
+  int slot = NewProject(app);
+  app.current = slot;
+  if (slot == 0) return;
+  RegistrySlot& entry = app.registry[slot];
+  if (entry.kind == kUnivariate) {
+    UnivariateProject& project = *entry.univariate;
+    if (ImportFile(app, project)) {
+      ShowPlotInfo(app.ui, project, kMainPlot);
+      app.ui.Activate(project.plots[kMainPlot].window);
+    }
+  }
+  app.UpdateFrame();
+}
+
+void SaveProjectAsCommand(Application& app) {
+  UnivariateProject* project = app.CurrentUnivariate();
+  if (!project) return;
+  platform::FileDialogSpec spec;
+  spec.save = true;
+  spec.title = "Save KORA file";
+  spec.initialName = "*.kra";
+  spec.filters = {{"KORA Files (*.KRA)", "*.KRA"}, {"All Files (*.*)", "*.*"}};
+  spec.defaultExtension = "KRA";
+  spec.overwritePrompt = true;
+  auto path = app.ui.ChooseFile(spec);
+  if (!path) return;
+  std::error_code ignored;
+  std::filesystem::remove(*path, ignored);
+  project->projectFile = *path;
+  project->hasProjectFile = true;
+  app.ui.SetTitle(project->plots[kMainPlot].window, std::string(TrimRight(*path)));
+  RetitleProjectWindows(app.ui, *project);
+  WriteProjectTo(app, *project);
+  app.UpdateStatus();
+}
+
+void SaveProjectCommand(Application& app) {
+  UnivariateProject* project = app.CurrentUnivariate();
+  if (!project) return;  // multivariate projects are not saved
+  if (!project->hasProjectFile) return SaveProjectAsCommand(app);
+  WriteProjectTo(app, *project);
+}
+
+void CloseProjectCommand(Application& app) {
+  if (!app.ui.Ask("KORA", "Close current project ?")) return;
+  CloseSlot(app, app.current);
+  app.current = app.registry.HighestSlot();
+  app.UpdateFrame();
+}
+
+void CloseAllCommand(Application& app) {
+  if (!app.ui.Ask("KORA", "Close all projects ?")) return;
+  for (int slot = 1; slot <= kSlotCount; ++slot) CloseSlot(app, slot);
+  app.current = 0;
+  app.UpdateFrame();
+}
+
+void RenameProjectCommand(Application& app) {
+  UnivariateProject* project = app.CurrentUnivariate();
+  if (!project || !app.ui.Exists(project->plots[kMainPlot].window)) return;
+  RenameDialog dialog(ProjectName(app.ui, *project));
+  if (app.ui.RunDialog(dialog) != platform::kIdOk) return;
+  app.ui.SetTitle(project->plots[kMainPlot].window, dialog.name());
+  RetitleProjectWindows(app.ui, *project);
+  app.UpdateStatus();
+}
+
+void MinimizeProjectCommand(Application& app) {
+  if (UnivariateProject* project = app.CurrentUnivariate())
+    for (WindowId w : ProjectWindows(*project)) app.ui.Minimize(w);
+}
+
+void RestoreProjectCommand(Application& app) {
+  if (UnivariateProject* project = app.CurrentUnivariate())
+    for (WindowId w : ProjectWindows(*project)) app.ui.Restore(w);
+}
+
+}  // namespace kora

@@ -1,0 +1,44 @@
+#include "app/transcript.h"
+
+namespace kora {
+
+namespace {
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+}  // namespace
+
+void Transcript::WindowCreated(const platform::ChildWindow& w) {
+  out_ << "window " << w.id << " created " << Quoted(w.title) << "\n";
+}
+
+void Transcript::WindowRetitled(const platform::ChildWindow& w, const std::string& oldTitle) {
+  out_ << "window " << w.id << " retitled " << Quoted(oldTitle) << " -> " << Quoted(w.title) << "\n";
+}
+
+void Transcript::WindowDestroyed(const platform::ChildWindow& w) {
+  out_ << "window " << w.id << " destroyed " << Quoted(w.title) << "\n";
+}
+
+void Transcript::DialogOpened(const platform::Dialog& d) { out_ << "dialog " << Quoted(d.title()) << " opened\n"; }
+
+void Transcript::DialogClosed(const platform::Dialog& d) {
+  out_ << "dialog " << Quoted(d.title()) << " closed " << (d.result() == platform::kIdOk ? "(OK)" : "(Cancel)")
+       << "\n";
+}
+
+void Transcript::MessageShown(const platform::MessageBoxState& m) {
+  out_ << (m.yesNo ? "question " : "message ") << Quoted(m.caption) << " " << Quoted(m.text) << "\n";
+}
+
+void Transcript::FileDialogOpened(const platform::FileDialogSpec& spec) {
+  out_ << "file dialog " << Quoted(spec.title) << " opened\n";
+}
+
+void Transcript::FileDialogClosed(const platform::FileDialogSpec& spec, const std::optional<std::string>& path) {
+  out_ << "file dialog " << Quoted(spec.title) << " closed " << (path ? Quoted(*path) : "(Cancel)") << "\n";
+}
+
+void Transcript::HelpRequested(const std::string& topic) { out_ << "help \"TARN.HLP\" " << topic << "\n"; }
+
+void Transcript::PrintRequested(const platform::ChildWindow& w) { out_ << "print " << Quoted(w.title) << "\n"; }
+
+}  // namespace kora
