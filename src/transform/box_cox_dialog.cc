@@ -92,7 +92,7 @@ void BoxCoxDialog::OnLoseFocus(int id) {
 void BoxCoxDialog::OnCommand(int id) {
   const bool clickRefused = okRefused_;
   okRefused_ = false;
-  if (id == kIdOk && clickRefused) return;
+  (void)clickRefused;
   if (id == kIdOk && focus() == kBoxCoxParameterField) {
     // Enter in the field: move to the OK button, which validates the field.
     SetFocus(kIdOk);

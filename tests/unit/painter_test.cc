@@ -94,7 +94,7 @@ TEST(Painter, StoredScalesMatchThePaintedFrame) {
   PlotWindow plot = PlotOf(Ramp(300));
   const PlotPanel before = plot.panels[0];
   Recorder r;
-  const Rect target = WindowPaintRect(615, 400);
+  const Rect target = WindowPaintRect(620, 400);
   PaintPlot(plot, r, target, 0, true);
   const PlotPanel& p = plot.panels[0];
   // One panel in 600 x 400: panel 510 x 332 at left margin 90 and top 26.

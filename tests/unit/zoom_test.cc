@@ -1,0 +1,107 @@
+#include "plot/zoom.h"
+
+#include <gtest/gtest.h>
+
+#include "plot/painter.h"
+#include "plot/svg_surface.h"
+
+namespace kora {
+namespace {
+
+constexpr int kWidth = 620, kHeight = 400;
+
+// A plot painted in a 620 x 400 window: one panel at pixels 75..585 x 26..358.
+PlotWindow PaintedPlot() {
+  PlotWindow plot;
+  InitPlot(plot);
+  std::vector<double> v(100);
+  for (int i = 0; i < 100; ++i) v[i] = (i % 10) * 3.0 - 7;
+  SetCurve(plot, 1, v, 1, 100);
+  SvgSurface svg(kWidth, kHeight);
+  PaintPlot(plot, svg, WindowPaintRect(kWidth, kHeight), 0, true);
+  return plot;
+}
+
+TEST(Zoom, PixelsAndData) {
+  const PlotWindow plot = PaintedPlot();
+  const PlotPanel& p = plot.panels[0];
+  // The panel's corners map to its ranges within one pixel.
+  EXPECT_NEAR(PixelToDataX(p, 75), p.xMin, p.xScale);
+  EXPECT_NEAR(PixelToDataX(p, 585), p.xMax, p.xScale);
+  EXPECT_NEAR(PixelToDataY(p, 26), p.yMax, p.yScale);
+  EXPECT_NEAR(PixelToDataY(p, 358), p.yMin, p.yScale);
+  for (int px : {75, 200, 585}) EXPECT_EQ(DataToPixelX(p, PixelToDataX(p, px)), px);
+  for (int py : {26, 100, 358}) EXPECT_EQ(DataToPixelY(p, PixelToDataY(p, py)), py);
+
+  PlotPanel q;
+  q.xOrigin = 100, q.xScale = 0.5, q.yOrigin = 200, q.yScale = 0.25;
+  PlotWindow w;
+  InitPlot(w);
+  w.panels[0] = q;
+  EXPECT_EQ(MousePositionText(w, kWidth, kHeight, 150, 100), "( 25.000, 25.000 )");
+  EXPECT_EQ(MousePositionText(w, kWidth, kHeight, 90, 210), "( -5.0000, -2.5000 )");
+}
+
+TEST(Zoom, RegionAndRange) {
+  PlotWindow plot = PaintedPlot();
+  const PlotPanel old = plot.panels[0];
+  // Region: both ranges from the rectangle, whichever way it was dragged.
+  ZoomDrag drag = BeginZoom(plot, kZoomRegion, kWidth, kHeight, 330, 200);
+  ASSERT_TRUE(drag.active);
+  EXPECT_EQ(drag.panel, 1);
+  MoveZoom(drag, 200, 100);
+  ASSERT_TRUE(EndZoom(plot, drag));
+  const PlotPanel& p = plot.panels[0];
+  const double dx = (old.xMax - old.xMin) / 510, dy = (old.yMax - old.yMin) / 332;
+  EXPECT_NEAR(p.xMin, old.xMin + (200 - 75) * dx, dx);
+  EXPECT_NEAR(p.xMax, old.xMin + (330 - 75) * dx, dx);
+  EXPECT_NEAR(p.yMax, old.yMax - (100 - 26) * dy, dy);
+  EXPECT_NEAR(p.yMin, old.yMax - (200 - 26) * dy, dy);
+
+  // Range: the rectangle spans the panel's y range; only x changes.
+  plot = PaintedPlot();
+  drag = BeginZoom(plot, kZoomRange, kWidth, kHeight, 300, 150);
+  EXPECT_NEAR(drag.y1, 358 + 1, 1);
+  EXPECT_NEAR(drag.y2, 26 - 1, 1);
+  MoveZoom(drag, 400, 10);
+  EXPECT_NE(drag.y2, 10);
+  ASSERT_TRUE(EndZoom(plot, drag));
+  EXPECT_EQ(plot.panels[0].yMin, old.yMin);
+  EXPECT_EQ(plot.panels[0].yMax, old.yMax);
+  EXPECT_NEAR(plot.panels[0].xMin, old.xMin + (300 - 75) * dx, dx);
+
+  // Zoom out: the automatic limits again.
+  ComputeLimits(plot);
+  EXPECT_EQ(plot.panels[0].xMin, old.xMin);
+}
+
+TEST(Zoom, EmptyRectanglesAndOtherModes) {
+  PlotWindow plot = PaintedPlot();
+  const PlotPanel old = plot.panels[0];
+  ZoomDrag drag = BeginZoom(plot, kZoomRegion, kWidth, kHeight, 300, 150);
+  MoveZoom(drag, 300, 250);  // no width
+  EXPECT_FALSE(EndZoom(plot, drag));
+  drag = BeginZoom(plot, kZoomRegion, kWidth, kHeight, 300, 150);
+  MoveZoom(drag, 400, 150);  // no height
+  EXPECT_FALSE(EndZoom(plot, drag));
+  EXPECT_EQ(plot.panels[0].xMin, old.xMin);
+  EXPECT_EQ(plot.panels[0].yMax, old.yMax);
+  EXPECT_FALSE(BeginZoom(plot, kZoomNone, kWidth, kHeight, 300, 150).active);
+  EXPECT_FALSE(BeginZoom(plot, kZoomOut, kWidth, kHeight, 300, 150).active);
+  EXPECT_FALSE(EndZoom(plot, ZoomDrag{}));
+}
+
+TEST(Zoom, PanelUnderTheMouse) {
+  PlotWindow plot;
+  InitPlot(plot);
+  for (int j = 1; j <= 3; ++j) {
+    SetCurve(plot, j, {1, 2, 3}, 1, 3);
+    SetCurvePanel(plot, j, j);
+  }
+  EXPECT_EQ(PanelUnderPoint(plot, 600, 400, 100, 300), 3);
+  EXPECT_EQ(BeginZoom(plot, kZoomRegion, 600, 400, 100, 300).panel, 3);
+  EXPECT_EQ(PanelUnderPoint(plot, 600, 400, 400, 100), 2);
+}
+
+}  // namespace
+}  // namespace kora
