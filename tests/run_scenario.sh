@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Plays one scenario script and compares the transcript (and exit code) with
-# the .expected file beside it. The first line of an .expected file may be
-# "exit N" to expect exit code N (default 0).
+# the .expected file beside it. The script runs in a fresh folder beside a
+# link to the shared data, so "../shared/data/nile.txt" names the data and
+# files it saves land in that folder. The first line of an .expected file may
+# be "exit N" to expect exit code N (default 0).
 set -u
 kora=$1
 script=$2
+shared=$3
 expected=${script%.kora}.expected
+top=$(mktemp -d)
+trap 'rm -rf "$top"' EXIT
+mkdir "$top/work"
+ln -s "$shared" "$top/shared"
+cp "$script" "$top/work/"
 want_code=0
 if head -n 1 "$expected" | grep -q '^exit [0-9]*$'; then
   want_code=$(head -n 1 "$expected" | cut -d' ' -f2)
@@ -13,8 +21,12 @@ if head -n 1 "$expected" | grep -q '^exit [0-9]*$'; then
 else
   want=$(cat "$expected")
 fi
-got=$("$kora" script "$(basename "$script")" 2>&1)
+got=$(cd "$top/work" && "$kora" script "$(basename "$script")" 2>&1)
 code=$?
+if [ -n "${KORA_UPDATE_EXPECTED:-}" ]; then
+  { [ "$code" != 0 ] && echo "exit $code"; echo "$got"; } > "$expected"
+  exit 0
+fi
 if [ "$code" != "$want_code" ]; then
   echo "exit code $code, expected $want_code"
   echo "$got"

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kora::platform {
 
@@ -68,6 +69,11 @@ std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
   observer_.FileDialogOpened(spec);
   for (;;) {
     UserEvent event = NextModalEvent();
+    if (event.type == EventType::File && spec.mustExist && !std::filesystem::is_regular_file(event.text)) {
+      // The dialog itself refuses a file that is not there and stays open.
+      source_.Reject(event, "no file \"" + event.text + "\"");
+      continue;
+    }
     if (event.type == EventType::File || event.type == EventType::Cancel) {
       modals_.pop_back();
       std::optional<std::string> path;

@@ -31,7 +31,8 @@ BoxCoxDialog::BoxCoxDialog(UnivariateProject& project, std::function<void()> ref
   width = 200;
   height = 90;
   Add(Placed(platform::EditField(kBoxCoxParameterField, "Enter parameter:", "1.00"), 80, 10, 40, 12));
-  Add(Placed(platform::Slider(kBoxCoxSlider, "lambda", zeroPresent ? 1 : 0, kTopPosition, kStartPosition), 30, 30, 140, 16));
+  Add(Placed(platform::Slider(kBoxCoxSlider, "lambda", zeroPresent ? 1 : 0, kTopPosition, kStartPosition), 30,
+             30, 140, 16));
   Add(Placed(platform::StaticText(kBoxCoxLowerLabel, zeroPresent ? "0.1" : "0.0"), 20, 48, 20, 10));
   Add(Placed(platform::StaticText(kBoxCoxUpperLabel, "1.5"), 165, 48, 20, 10));
   Add(Placed(platform::PushButton(kIdOk, "OK"), 40, 66, 50, 14));
@@ -78,7 +79,8 @@ void BoxCoxDialog::OnLoseFocus(int id) {
   if (!edited_) return;
   const std::optional<double> lambda = ReadFirstNumber(At(kBoxCoxParameterField).text);
   if (!lambda) return;
-  if (zeroPresent_ && !(*lambda > 0.0 && *lambda <= 1.5)) return Reject("Box-Cox parameter must be in (0.0, 1.5]");
+  if (zeroPresent_ && !(*lambda > 0.0 && *lambda <= 1.5))
+    return Reject("Box-Cox parameter must be in (0.0, 1.5]");
   if (!zeroPresent_ && !(*lambda >= 0.0 && *lambda <= 1.5))
     return Reject("Box-Cox parameter must be in [0.0, 1.5]");
   edited_ = false;
@@ -92,7 +94,7 @@ void BoxCoxDialog::OnLoseFocus(int id) {
 void BoxCoxDialog::OnCommand(int id) {
   const bool clickRefused = okRefused_;
   okRefused_ = false;
-  (void)clickRefused;
+  if (id == kIdOk && clickRefused) return;
   if (id == kIdOk && focus() == kBoxCoxParameterField) {
     // Enter in the field: move to the OK button, which validates the field.
     SetFocus(kIdOk);

@@ -43,9 +43,9 @@ class BoxCoxDialog : public platform::Dialog {
   std::function<void()> refresh_;
   bool zeroPresent_;
   bool previewed_ = false;
-  int appliedPosition_;      // the slider position last previewed (the start one before any)
-  bool edited_ = false;      // the user typed into the field since the dialog last wrote it
-  bool okRefused_ = false;   // a click on OK lost the focus move to a rejected value
+  int appliedPosition_;     // the slider position last previewed (the start one before any)
+  bool edited_ = false;     // the user typed into the field since the dialog last wrote it
+  bool okRefused_ = false;  // a click on OK lost the focus move to a rejected value
 };
 
 // Checks the series (a negative value shows "Data must be nonnegative to

@@ -33,8 +33,8 @@ bool RunSubsequenceDialog(platform::Platform& platform, UnivariateProject& proje
       refresh();
       return true;
     }
-    platform.Message(kTarnErrorCaption, "Select a subsequence in [" + FormatInteger(first) + "," +
-                                            FormatInteger(last) + "]");
+    platform.Message(kTarnErrorCaption,
+                     "Select a subsequence in [" + FormatInteger(first) + "," + FormatInteger(last) + "]");
   }
 }
 

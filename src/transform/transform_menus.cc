@@ -50,8 +50,8 @@ std::vector<int> ExcludedBy(int kind) {
 
 TransformMenuState ComputeTransformMenus(const UnivariateProject& project) {
   TransformMenuState state;
-  for (int id : {kCmdBoxCox, kCmdClassical, kCmdSubtractMean, kCmdDifference, kCmdSubsequence,
-                 kCmdRegressionSpecify})
+  for (int id :
+       {kCmdBoxCox, kCmdClassical, kCmdSubtractMean, kCmdDifference, kCmdSubsequence, kCmdRegressionSpecify})
     state.enabled[id] = true;
   for (int id : {kCmdShowClassicalFit, kCmdLeastSquares, kCmdGeneralizedLeastSquares, kCmdRegressionRemove,
                  kCmdRegressionShowFit})

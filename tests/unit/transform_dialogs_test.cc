@@ -24,10 +24,12 @@ using transform_test::ImportedProject;
 using transform_test::LoadSeries;
 
 struct Recorder : platform::PlatformObserver {
-  std::vector<std::string> messages;  // "caption: text"
+  std::vector<std::string> messages;                   // "caption: text"
   std::vector<std::vector<platform::Control>> opened;  // controls of each dialog as it opened
   std::vector<platform::Control> closedControls;       // controls of the last dialog as it closed
-  void MessageShown(const platform::MessageBoxState& m) override { messages.push_back(m.caption + ": " + m.text); }
+  void MessageShown(const platform::MessageBoxState& m) override {
+    messages.push_back(m.caption + ": " + m.text);
+  }
   void DialogOpened(const platform::Dialog& d) override { opened.push_back(d.controls()); }
   void DialogClosed(const platform::Dialog& d) override { closedControls = d.controls(); }
 };
@@ -126,8 +128,9 @@ TEST_F(TransformDialogs, UndoRefusedWhileTrendEstimated) {
   AnswerMessage();
   queue.Close();
   EXPECT_FALSE(RunUndoTransform(platform, project, refresh));
-  EXPECT_EQ(recorder.messages,
-            std::vector<std::string>{"KORA::Tarn Error: Must remove regression function before untransforming"});
+  EXPECT_EQ(
+      recorder.messages,
+      std::vector<std::string>{"KORA::Tarn Error: Must remove regression function before untransforming"});
   EXPECT_EQ(project.transforms.size(), 1u);
   EXPECT_EQ(refreshes, 0);
 }
@@ -194,7 +197,8 @@ TEST_F(TransformDialogs, BoxCoxWithZeroNeedsPositiveLambda) {
   const auto& opened = recorder.opened.at(0);
   EXPECT_EQ(ControlOf(opened, kBoxCoxSlider).sliderMin, 1);
   EXPECT_EQ(ControlOf(opened, kBoxCoxLowerLabel).label, "0.1");
-  EXPECT_EQ(recorder.messages, std::vector<std::string>(2, "KORA::Tarn Error: Box-Cox parameter must be in (0.0, 1.5]"));
+  EXPECT_EQ(recorder.messages,
+            std::vector<std::string>(2, "KORA::Tarn Error: Box-Cox parameter must be in (0.0, 1.5]"));
   EXPECT_EQ(recorder.opened.size(), 1u);
   EXPECT_EQ(ControlOf(recorder.closedControls, kBoxCoxSlider).sliderPos, 5);
   EXPECT_EQ(refreshes, 1);
@@ -216,7 +220,8 @@ TEST_F(TransformDialogs, BoxCoxTypedValueNeedsTwoEnters) {
   Event(EventType::Enter);  // previews; the focus is now on OK
   Event(EventType::Enter);  // closes
   EXPECT_TRUE(Play(RunBoxCoxDialog));
-  EXPECT_EQ(recorder.messages, std::vector<std::string>{"KORA::Tarn Error: Box-Cox parameter must be in [0.0, 1.5]"});
+  EXPECT_EQ(recorder.messages,
+            std::vector<std::string>{"KORA::Tarn Error: Box-Cox parameter must be in [0.0, 1.5]"});
   EXPECT_EQ(refreshes, 1);
   ASSERT_EQ(project.transforms.size(), 1u);
   EXPECT_EQ(project.transforms.back().lambda, 0.24);
@@ -261,7 +266,8 @@ TEST_F(TransformDialogs, BoxCoxRefusesNegativeData) {
   project = ImportedProject({1.0, -0.5, 0.0});
   AnswerMessage();
   EXPECT_FALSE(Play(RunBoxCoxDialog));
-  EXPECT_EQ(recorder.messages, std::vector<std::string>{"KORA::Tarn Error: Data must be nonnegative to implement Box-Cox"});
+  EXPECT_EQ(recorder.messages,
+            std::vector<std::string>{"KORA::Tarn Error: Data must be nonnegative to implement Box-Cox"});
   EXPECT_TRUE(recorder.opened.empty());
   EXPECT_TRUE(project.transforms.empty());
 }
@@ -299,7 +305,8 @@ TEST_F(TransformDialogs, SubsequenceRejectsBadRangesUntilCancel) {
   Click(kIdCancel);
   const std::vector<double> before = project.series;
   EXPECT_FALSE(Play(RunSubsequenceDialog));
-  EXPECT_EQ(recorder.messages, std::vector<std::string>(5, "KORA::Tarn Error: Select a subsequence in [2,100]"));
+  EXPECT_EQ(recorder.messages,
+            std::vector<std::string>(5, "KORA::Tarn Error: Select a subsequence in [2,100]"));
   EXPECT_EQ(recorder.opened.size(), 6u);
   EXPECT_EQ(ControlOf(recorder.opened.back(), kSubsequenceMinField).text, "2");
   EXPECT_EQ(project.series, before);
