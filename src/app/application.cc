@@ -210,6 +210,8 @@ void Application::OnFrameEvent(const UserEvent& event) {
     case EventType::MinimizeWindow:
     case EventType::RestoreWindow:
     case EventType::ResizeWindow:
+    case EventType::MoveWindow:
+    case EventType::MaximizeWindow:
     case EventType::MouseDown:
     case EventType::MouseMove:
     case EventType::MouseUp:
@@ -217,6 +219,9 @@ void Application::OnFrameEvent(const UserEvent& event) {
       return;
     case EventType::SetClipboard:
       ui.SetClipboardText(event.text);
+      return;
+    case EventType::ClientSize:
+      ui.SetClientSize(event.width, event.height);
       return;
     default:
       HandleInspection(event);
@@ -243,6 +248,12 @@ void Application::HandleWindowEvent(const UserEvent& event) {
       return;
     case EventType::ResizeWindow:
       ui.MoveWindow(id, w->x, w->y, event.x, event.y);
+      return;
+    case EventType::MoveWindow:
+      ui.MoveWindow(id, event.x, event.y, event.width, event.height);
+      return;
+    case EventType::MaximizeWindow:
+      ui.Maximize(id);
       return;
     case EventType::CloseWindow: {
       PlotRef ref = FindPlot(id);

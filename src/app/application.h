@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -65,6 +66,14 @@ class Application : public platform::FrameHandler {
   std::array<std::string, 3> status{"NONE", "", ""};
   int zoomMode = kZoomNone;
   bool quitRequested = false;
+  // The right-button popup asked for last (serial 0: none yet).
+  uint64_t popupSerial = 0;
+  WindowId popupWindow = 0;
+  int popupX = 0, popupY = 0;
+  // The zoom rectangle being dragged in the window, or null.
+  const ZoomDrag* Drag(WindowId window) const {
+    return drag_.active && dragWindow_ == window ? &drag_ : nullptr;
+  }
   // Told whenever menus, toolbar or status bar changed.
   std::function<void()> onFrameChanged;
 

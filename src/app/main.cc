@@ -1,3 +1,5 @@
+// kora [--port N] [--root DIR] [--web DIR]: serves the workbench to the
+// browser on 127.0.0.1.
 // kora script FILE: plays the user actions of FILE headless and prints what
 // the user would see. Exit codes: 0 done, 1 usage or unreadable script,
 // 2 an action that could not be read or delivered, 3 the script ended while a
@@ -7,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/script_reader.h"
+#include "app/serve.h"
 #include "app/transcript.h"
 
 namespace {
@@ -42,6 +45,22 @@ int RunScript(const char* path) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(true);
   if (argc == 3 && std::string(argv[1]) == "script") return RunScript(argv[2]);
-  std::cerr << "usage: kora script FILE\n";
-  return 1;
+  kora::ServeOptions options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--port" && hasValue) {
+      options.port = std::atoi(argv[++i]);
+      options.exactPort = true;
+      if (options.port < 1 || options.port > 65535) return std::cerr << "kora: bad port\n", 1;
+    } else if (arg == "--root" && hasValue) {
+      options.root = argv[++i];
+    } else if (arg == "--web" && hasValue) {
+      options.webDir = argv[++i];
+    } else {
+      std::cerr << "usage: kora [--port N] [--root DIR] [--web DIR]\n       kora script FILE\n";
+      return 1;
+    }
+  }
+  return kora::Serve(options, argv[0]);
 }

@@ -47,6 +47,17 @@ void Application::HandleMouse(const UserEvent& event) {
   PaintForMouse(window, *ref.plot);
   switch (event.type) {
     case EventType::MouseDown:
+      if (event.number == 2) {
+        // The right button opens the popup at position 7 of the shown menu
+        // bar; the multivariate bar has none there.
+        if (shownMenu == kShowTarnMenu) {
+          ++popupSerial;
+          popupWindow = window;
+          popupX = event.x;
+          popupY = event.y;
+        }
+        return;
+      }
       if (event.number != 1) return;
       if (zoomMode == kZoomOut) {
         ZoomOutAt(window);

@@ -22,6 +22,9 @@ enum class EventType {
   MinimizeWindow,
   RestoreWindow,
   ResizeWindow,   // x, y = new client width and height
+  MoveWindow,     // x, y position; width, height client size
+  MaximizeWindow,
+  ClientSize,     // width, height of the client area
   MouseDown,      // x, y in client pixels; number = button (1 left, 2 right)
   MouseMove,
   MouseUp,
@@ -57,6 +60,7 @@ struct UserEvent {
   EventType type = EventType::Command;
   int number = 0;
   int x = 0, y = 0;
+  int width = 0, height = 0;
   WindowId window = 0;
   std::string text;  // window title, path, edit text
   ControlRef control;

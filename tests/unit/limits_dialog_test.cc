@@ -45,11 +45,11 @@ PlotWindow TwoPanelPlot() {
   return plot;
 }
 
-struct Run {
+struct Session {
   platform::EventQueue queue;
   Messages observer;
   platform::Platform platform{queue, observer};
-  explicit Run(std::vector<UserEvent> events) {
+  explicit Session(std::vector<UserEvent> events) {
     for (auto& e : events) queue.Push(e);
     queue.Close();
   }
@@ -78,7 +78,7 @@ TEST(LimitsDialog, OkSetsTheCurrentPanel) {
   // Enter in a field only moves the focus to OK; the second Enter acts.
   UserEvent focus{EventType::Focus};
   focus.control = ControlRef{kIdLimitsXMin, ""};
-  Run run({Click(kIdLimitsNextPlot), SetText("X Min", " 9 "), SetText("X Max", "-1"), SetText("Y Min", "2"),
+  Session run({Click(kIdLimitsNextPlot), SetText("X Min", " 9 "), SetText("X Max", "-1"), SetText("Y Min", "2"),
            SetText("Y Max", "2"), focus, Plain(EventType::Enter), Plain(EventType::Enter)});
   PlotLimitsDialog dialog(plot);
   const PlotPanel first = plot.panels[0];
@@ -97,7 +97,7 @@ TEST(LimitsDialog, EnterInAFieldDoesNotClose) {
   PlotWindow plot = TwoPanelPlot();
   UserEvent focus{EventType::Focus};
   focus.control = ControlRef{kIdLimitsYMin, ""};
-  Run run({SetText("Y Min", "-7"), focus, Plain(EventType::Enter), Plain(EventType::Escape)});
+  Session run({SetText("Y Min", "-7"), focus, Plain(EventType::Enter), Plain(EventType::Escape)});
   PlotLimitsDialog dialog(plot);
   EXPECT_EQ(run.platform.RunDialog(dialog), platform::kIdCancel);
   EXPECT_EQ(plot.panels[0].yMin, -0.25);
@@ -107,7 +107,7 @@ TEST(LimitsDialog, EnterInAFieldDoesNotClose) {
 TEST(LimitsDialog, BadFieldKeepsTheDialogOpen) {
   PlotWindow plot = TwoPanelPlot();
   const PlotPanel before = plot.panels[0];
-  Run run({SetText("X Min", "1"), SetText("Y Max", "12x"), Click(platform::kIdOk), Plain(EventType::Ok),
+  Session run({SetText("X Min", "1"), SetText("Y Max", "12x"), Click(platform::kIdOk), Plain(EventType::Ok),
            Plain(EventType::Escape)});
   PlotLimitsDialog dialog(plot);
   EXPECT_EQ(run.platform.RunDialog(dialog), platform::kIdCancel);
@@ -124,14 +124,14 @@ TEST(LimitsDialog, CancelCloseAndNoPanel) {
   PlotWindow plot = TwoPanelPlot();
   const PlotPanel before = plot.panels[0];
   for (EventType end : {EventType::Escape, EventType::CloseDialog}) {
-    Run run({SetText("X Min", "5"), Plain(end)});
+    Session run({SetText("X Min", "5"), Plain(end)});
     RunPlotLimitsDialog(run.platform, plot);
     EXPECT_EQ(plot.panels[0].xMin, before.xMin);
   }
   // A plot without curves: no dialog at all (an open one would wait for input).
   PlotWindow empty;
   InitPlot(empty);
-  Run run({});
+  Session run({});
   RunPlotLimitsDialog(run.platform, empty);
   EXPECT_TRUE(run.queue.rejections.empty());
 }

@@ -85,14 +85,11 @@ TEST_F(TextImport, SeriesFileErrors) {
 }
 
 TEST_F(TextImport, SharedDataFile) {
-  Values nile = Raw(std::ifstream(std::string(KORA_SHARED_DIR) + "/data/nile.txt").good()
-                        ? std::string((std::istreambuf_iterator<char>(
-                                          *new std::ifstream(std::string(KORA_SHARED_DIR) + "/data/nile.txt"))),
-                                      std::istreambuf_iterator<char>())
-                        : std::string());
-  ASSERT_EQ(nile.size(), 100u);
-  EXPECT_EQ(nile.front(), 1120);
-  EXPECT_EQ(nile.back(), 740);
+  RawDataResult nile = ReadRawData(std::string(KORA_SHARED_DIR) + "/data/nile.txt");
+  ASSERT_FALSE(nile.error.has_value());
+  ASSERT_EQ(nile.values.size(), 100u);
+  EXPECT_EQ(nile.values.front(), 1120);
+  EXPECT_EQ(nile.values.back(), 740);
 }
 
 TEST_F(TextImport, MultivariateObservationsSpanLines) {
