@@ -61,6 +61,19 @@ bool Platform::Ask(const std::string& caption, const std::string& text) {
   }
 }
 
+namespace {
+
+// A save dialog appends its default extension to a name without one.
+std::string WithDefaultExtension(const FileDialogSpec& spec, std::string path) {
+  if (!spec.save || spec.defaultExtension.empty()) return path;
+  const auto slash = path.find_last_of('/');
+  if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos)
+    path += "." + spec.defaultExtension;
+  return path;
+}
+
+}  // namespace
+
 std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
   Modal modal;
   modal.kind = Modal::Kind::File;
@@ -74,18 +87,15 @@ std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
       source_.Reject(event, "no file \"" + event.text + "\"");
       continue;
     }
+    if (event.type == EventType::File && spec.save && spec.overwritePrompt &&
+        std::filesystem::exists(WithDefaultExtension(spec, event.text)) &&
+        !Ask(spec.title, WithDefaultExtension(spec, event.text) + " already exists.\nDo you want to replace it?")) {
+      continue;  // the dialog stays open for another name
+    }
     if (event.type == EventType::File || event.type == EventType::Cancel) {
       modals_.pop_back();
       std::optional<std::string> path;
-      if (event.type == EventType::File) {
-        path = event.text;
-        // A save dialog appends its default extension to a name without one.
-        if (spec.save && !spec.defaultExtension.empty()) {
-          auto slash = path->find_last_of('/');
-          auto name = path->substr(slash == std::string::npos ? 0 : slash + 1);
-          if (name.find('.') == std::string::npos) *path += "." + spec.defaultExtension;
-        }
-      }
+      if (event.type == EventType::File) path = WithDefaultExtension(spec, event.text);
       observer_.FileDialogClosed(spec, path);
       return path;
     }
@@ -199,7 +209,9 @@ void Platform::DeliverToDialog(Dialog& dialog, const UserEvent& event) {
       return;
     case EventType::Click:
       MoveFocus(dialog, id);
-      if (dialog.ended()) return;
+      // A control that refused to give up the focus (its value was rejected)
+      // keeps it, and the click does not press the button.
+      if (dialog.ended() || dialog.focus() != id) return;
       control = dialog.Find(id);
       if (control->type == ControlType::Check) control->checked = !control->checked;
       if (control->type == ControlType::Radio)

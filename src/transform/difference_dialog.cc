@@ -29,7 +29,7 @@ bool RunDifferenceDialog(platform::Platform& platform, UnivariateProject& projec
       platform.Message(kTarnErrorCaption, "Lag must be positive");
       continue;
     }
-    if (*lag >= project.count()) {
+    if (*lag >= project.count() - 1) {
       platform.Message(kTarnErrorCaption, "Lag too large for data set.");
       continue;
     }

@@ -92,6 +92,7 @@ TEST(Painter, LayoutQuantities) {
 
 TEST(Painter, StoredScalesMatchThePaintedFrame) {
   PlotWindow plot = PlotOf(Ramp(300));
+  SetCurveStyle(plot, 1, -1, -1, 0);  // no markers
   const PlotPanel before = plot.panels[0];
   Recorder r;
   const Rect target = WindowPaintRect(620, 400);
@@ -120,7 +121,6 @@ TEST(Painter, StoredScalesMatchThePaintedFrame) {
 
   // A range of zero width: scale 1 and origin 1, and no frame for the panel.
   plot.panels[0].xMax = plot.panels[0].xMin;
-  plot.curves[0].style[2] = 0;
   Recorder flat;
   PaintPlot(plot, flat, target, 0, true);
   EXPECT_EQ(plot.panels[0].xScale, 1.0);

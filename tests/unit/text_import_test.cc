@@ -51,7 +51,7 @@ TEST_F(TextImport, SeriesFileLineRules) {
 TEST_F(TextImport, SeriesFileSurvivesHostileBytes) {
   // A line of blanks longer than any buffer, a number followed by a huge
   // tail, NUL bytes, a lone CR inside a line.
-  std::string text = std::string(3 << 20, ' ') + "\n7" + std::string(2 << 20, 'z') + "\n8\r9\n";
+  std::string text = std::string(3 << 20, ' ') + "\n7 " + std::string(2 << 20, 'z') + "\n8\r9\n";
   EXPECT_EQ(Raw(text), (Values{7, 8}));
   EXPECT_EQ(Raw(std::string("1\n\0\0\n2\n", 8)), Values{1});
   EXPECT_EQ(Raw(std::string("\0" "1\n", 3)), Values{});

@@ -1,0 +1,171 @@
+// The shapes the engine sends (snapshots) and takes (events); see PROTOCOL.md.
+
+export interface MenuEntry {
+  separator?: boolean;
+  id?: number;
+  text?: string;
+  enabled?: boolean;
+  checked?: boolean;
+  items?: MenuEntry[];
+}
+
+export interface ToolButton {
+  separator?: boolean;
+  id?: number;
+  image?: number;
+  tooltip?: string;
+}
+
+export interface Frame {
+  title: string;
+  menuKind: string;
+  menu: MenuEntry[];
+  windowMenuPosition: number;
+  toolbar: ToolButton[];
+  status: string[];
+  zoomMode: number;
+}
+
+export const enum WindowKind {
+  Plot = 1101,
+  Report = 1102,
+  DuplicatePlot = 1103,
+  DuplicateReport = 1104,
+}
+
+export interface Rubber {
+  x1: number;
+  y1: number;
+  x2: number;
+  y2: number;
+}
+
+export interface ChildWindow {
+  id: number;
+  kind: number;
+  title: string;
+  project: number;
+  x: number;
+  y: number;
+  width: number;
+  height: number;
+  minimized: boolean;
+  maximized: boolean;
+  active: boolean;
+  z: number;
+  revision: number;
+  svg?: string;
+  text?: string;
+  rubber?: Rubber;
+}
+
+export interface Control {
+  id: number;
+  type: string;
+  label: string;
+  text: string;
+  enabled: boolean;
+  checked: boolean;
+  items: string[];
+  selected: number;
+  min: number;
+  max: number;
+  pos: number;
+  group: number;
+  x: number;
+  y: number;
+  w: number;
+  h: number;
+  picture: string;
+}
+
+export interface DialogModal {
+  kind: 'dialog';
+  title: string;
+  width: number;
+  height: number;
+  focus: number;
+  revision: number;
+  controls: Control[];
+}
+
+export interface MessageModal {
+  kind: 'message';
+  caption: string;
+  text: string;
+  yesNo: boolean;
+}
+
+export interface FileFilter {
+  name: string;
+  pattern: string;
+}
+
+export interface FileModal {
+  kind: 'file';
+  save: boolean;
+  title: string;
+  initialName: string;
+  filters: FileFilter[];
+  defaultExtension: string;
+  overwritePrompt?: boolean;
+}
+
+export type Modal = DialogModal | MessageModal | FileModal;
+
+export interface Popup {
+  serial: number;
+  window: number;
+  x: number;
+  y: number;
+  items?: MenuEntry[];
+}
+
+export interface Snapshot {
+  seq: number;
+  product: string;
+  version: string;
+  frame: Frame;
+  windows: ChildWindow[];
+  modals: Modal[];
+  clipboard: { serial: number; text: string | null; svg: string | null };
+  help: { serial: number; topic: string };
+  print: { serial: number; window: number };
+  popup?: Popup;
+}
+
+export type UserEvent =
+  | { type: 'command'; id: number }
+  | { type: 'activate' | 'close-window' | 'minimize' | 'restore' | 'maximize'; window: number }
+  | { type: 'move'; window: number; x: number; y: number; width: number; height: number }
+  | { type: 'mouse'; action: 'down' | 'move' | 'up'; button: 1 | 2; window: number; x: number; y: number }
+  | { type: 'set'; control: number; text: string }
+  | { type: 'focus' | 'radio' | 'click'; control: number }
+  | { type: 'check'; control: number; on: boolean }
+  | { type: 'select'; control: number; index: number }
+  | { type: 'slider'; control: number; pos: number }
+  | { type: 'enter' | 'escape' | 'close-dialog' | 'ok' | 'yes' | 'no' | 'cancel' }
+  | { type: 'file'; path: string }
+  | { type: 'clipboard'; text: string }
+  | { type: 'client-size'; width: number; height: number };
+
+export interface EventAnswer {
+  ok: boolean;
+  seq?: number;
+  error?: string;
+  status: number;
+}
+
+export interface FileListing {
+  dir: string;
+  entries: { name: string; dir: boolean; size: number }[];
+}
+
+// Command ids the page itself needs to know.
+export const Commands = {
+  importClipboard: 40152,
+  print: 40005,
+  info: 40042,
+  copy: 40011,
+  duplicate: 40041,
+} as const;
