@@ -96,7 +96,8 @@ std::string XTickLabel(double value, double step) {
     if (rounded == 0) return "0";
     char text[400];
     std::snprintf(text, sizeof text, "%.0f", rounded);
-    const int width = static_cast<int>(std::floor(std::log10(std::fabs(rounded)))) + 1 + (rounded < 0 ? 2 : 0);
+    const int width =
+        static_cast<int>(std::floor(std::log10(std::fabs(rounded)))) + 1 + (rounded < 0 ? 2 : 0);
     return RightAlign(text, width);
   }
   const int f = static_cast<int>(std::floor(std::fabs(std::log10(step))));

@@ -99,12 +99,15 @@ void PlotLimitsDialog::OnCommand(int id) {
       }
       if (Apply()) End(platform::kIdOk);
       return;
-    case platform::kIdCancel: End(platform::kIdCancel); return;
+    case platform::kIdCancel:
+      End(platform::kIdCancel);
+      return;
     case kIdLimitsNextPlot:
       panel_ = NextUsedPanel(plot_, panel_);
       Fill();
       return;
-    default: return;
+    default:
+      return;
   }
 }
 

@@ -71,7 +71,7 @@ Font TitleFont(int panelHeight) {
 void PaintFrameAndAxes(const PlotPanel& panel, Surface& s, const Rect& r) {
   if (!(panel.xMax > panel.xMin) || !(panel.yMax > panel.yMin)) return;
   const Mapper map{double(r.left), double(r.top), double(r.width()), double(r.height()),
-                   panel.xMin,     panel.xMax,    panel.yMin,         panel.yMax};
+                   panel.xMin,     panel.xMax,    panel.yMin,        panel.yMax};
   s.FillRect({double(r.left), double(r.top)}, {double(r.right), double(r.bottom)}, Colour(kBackground));
   s.FrameRect({double(r.left), double(r.top)}, {double(r.right), double(r.bottom)}, Pen{Colour(kBorder)});
   const Font font = LabelFont(r.height());
@@ -178,17 +178,24 @@ void PaintBars(const PlotCurve& c, int j, const Mapper& map, Surface& s) {
 
 void PaintCurve(const PlotCurve& c, int j, const PlotPanel& panel, const Rect& r, Surface& s) {
   const Mapper map{double(r.left), double(r.top), double(r.width()), double(r.height()),
-                   panel.xMin,     panel.xMax,    panel.yMin,         panel.yMax};
+                   panel.xMin,     panel.xMax,    panel.yMin,        panel.yMax};
   switch (c.curveKind) {
     case kCurveLine:
-    case kCurveLineAlt: PaintLines(c, j, map, s); break;
-    case kCurveStems: PaintStems(c, j, map, s); break;
-    case kCurveBars: PaintBars(c, j, map, s); break;
+    case kCurveLineAlt:
+      PaintLines(c, j, map, s);
+      break;
+    case kCurveStems:
+      PaintStems(c, j, map, s);
+      break;
+    case kCurveBars:
+      PaintBars(c, j, map, s);
+      break;
     case kCurveNoData:
       s.Text({r.left + r.width() / 2.0, r.top + r.height() / 2.0}, "<NO DATA PRESENT>", TitleFont(r.height()),
              Colour(kAxisText), HAlign::Centre, VAlign::Middle);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -248,9 +255,12 @@ Rect WindowPaintRect(int clientWidth, int clientHeight) {
 }
 
 void PaintPlot(PlotWindow& plot, Surface& surface, const Rect& rect, int onlyPanel, bool computeScales) {
-  if (computeScales && Paintable(plot, rect, onlyPanel))
-    StoreScales(plot, Layout(plot, rect, onlyPanel), rect);
+  if (computeScales) ComputePlotScales(plot, rect, onlyPanel);
   PaintPlot(std::as_const(plot), surface, rect, onlyPanel);
+}
+
+void ComputePlotScales(PlotWindow& plot, const Rect& rect, int onlyPanel) {
+  if (Paintable(plot, rect, onlyPanel)) StoreScales(plot, Layout(plot, rect, onlyPanel), rect);
 }
 
 void PaintPlot(const PlotWindow& plot, Surface& surface, const Rect& rect, int onlyPanel) {

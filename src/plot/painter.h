@@ -32,6 +32,8 @@ Rect WindowPaintRect(int clientWidth, int clientHeight);
 // onlyPanel outside 0..10 or when no curve is used.
 void PaintPlot(PlotWindow& plot, Surface& surface, const Rect& rect, int onlyPanel, bool computeScales);
 void PaintPlot(const PlotWindow& plot, Surface& surface, const Rect& rect, int onlyPanel);
+// Only the scales PaintPlot(plot, surface, rect, onlyPanel, true) stores, without drawing.
+void ComputePlotScales(PlotWindow& plot, const Rect& rect, int onlyPanel);
 
 // The whole plot as an SVG document of the given size (scales untouched).
 std::string PlotSvg(const PlotWindow& plot, int width, int height);

@@ -69,7 +69,8 @@ void SetCurvePoints(PlotWindow& plot, int j, int kind, const std::vector<double>
   PlotCurve& curve = plot.curves[j - 1];
   // Bars carry one more x value (the bin edges) than y values.
   const size_t wantedX = kind == kCurveBars ? y.size() + 1 : y.size();
-  const bool valid = kind >= kCurveLine && kind <= kCurveNoData && (kind == kCurveNoData || x.size() == wantedX);
+  const bool valid =
+      kind >= kCurveLine && kind <= kCurveNoData && (kind == kCurveNoData || x.size() == wantedX);
   if (!valid) {
     curve.used = false;
     ComputeLimits(plot);
@@ -158,15 +159,16 @@ int PanelAtPoint(int c, int width, int height, int x, int y) {
   if (c <= 0 || width <= 0 || height <= 0) return 1;
   const int columns = std::min(c, 2);
   const int rows = (c + 1) / 2;
-  const int column = std::clamp(static_cast<int>(static_cast<std::int64_t>(columns) * x / width) + 1, 1, columns);
+  const int column =
+      std::clamp(static_cast<int>(static_cast<std::int64_t>(columns) * x / width) + 1, 1, columns);
   const int row = std::clamp(static_cast<int>(static_cast<std::int64_t>(rows) * y / height) + 1, 1, rows);
   return column + 2 * (row - 1);
 }
 
 ColourTable DefaultColours() {
-  return {Rgb(0, 160, 128),  Rgb(220, 35, 63),   Rgb(0, 160, 128),   Rgb(220, 35, 63), Rgb(146, 42, 130),
-          Rgb(110, 174, 64), Rgb(146, 42, 130),  Rgb(110, 174, 64),  Rgb(0, 0, 0),     Rgb(255, 255, 255),
-          Rgb(255, 255, 255), Rgb(0, 0, 15),     Rgb(0, 0, 128),     Rgb(0, 0, 0),     Rgb(240, 0, 160)};
+  return {Rgb(0, 160, 128),   Rgb(220, 35, 63),  Rgb(0, 160, 128),  Rgb(220, 35, 63), Rgb(146, 42, 130),
+          Rgb(110, 174, 64),  Rgb(146, 42, 130), Rgb(110, 174, 64), Rgb(0, 0, 0),     Rgb(255, 255, 255),
+          Rgb(255, 255, 255), Rgb(0, 0, 15),     Rgb(0, 0, 128),    Rgb(0, 0, 0),     Rgb(240, 0, 160)};
 }
 
 ColourTable& Colours() {

@@ -14,11 +14,16 @@ constexpr double kFar = 1e6;
 
 const char* DashArray(int style) {
   switch (style) {
-    case kPenDash: return "18 6";
-    case kPenDot: return "3 3";
-    case kPenDashDot: return "9 6 3 6";
-    case kPenDashDotDot: return "9 3 3 3 3 3";
-    default: return nullptr;
+    case kPenDash:
+      return "18 6";
+    case kPenDot:
+      return "3 3";
+    case kPenDashDot:
+      return "9 6 3 6";
+    case kPenDashDotDot:
+      return "9 3 3 3 3 3";
+    default:
+      return nullptr;
   }
 }
 
@@ -26,7 +31,8 @@ const char* DashArray(int style) {
 
 std::string SvgColour(int colour) {
   char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,
+                (colour >> 16) & 0xFF);
   return text;
 }
 
@@ -35,11 +41,20 @@ std::string XmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -143,16 +158,20 @@ void SvgSurface::FillRect(PointD topLeft, PointD bottomRight, int colour) {
 }
 
 void SvgSurface::Text(PointD at, std::string_view text, const Font& font, int colour, HAlign h, VAlign v) {
+  // Vertical alignment by moving the baseline (viewers differ in their support
+  // of baseline attributes): ascent about 0.8 and descent 0.2 of the height.
+  const double size = std::max(font.height, 1);
+  const double shift = v == VAlign::Top      ? 0.8 * size
+                       : v == VAlign::Middle ? 0.3 * size
+                       : v == VAlign::Bottom ? -0.2 * size
+                                             : 0;
   body_ += "<text";
   Attr("x", at.x);
-  Attr("y", at.y);
+  Attr("y", at.y + shift);
   body_ += " font-family=\"'" + XmlEscape(font.family) + "', serif\" font-size=\"" +
            std::to_string(std::max(font.height, 1)) + "\" fill=\"" + SvgColour(colour) + "\"";
   if (h == HAlign::Centre) body_ += " text-anchor=\"middle\"";
   if (h == HAlign::Right) body_ += " text-anchor=\"end\"";
-  if (v == VAlign::Top) body_ += " dominant-baseline=\"text-before-edge\"";
-  if (v == VAlign::Middle) body_ += " dominant-baseline=\"central\"";
-  if (v == VAlign::Bottom) body_ += " dominant-baseline=\"text-after-edge\"";
   body_ += " xml:space=\"preserve\">" + XmlEscape(text) + "</text>\n";
 }
 

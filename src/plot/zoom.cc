@@ -4,8 +4,8 @@
 #include <climits>
 #include <cmath>
 
-#include "report/number_format.h"
 #include "platform/text.h"
+#include "report/number_format.h"
 
 namespace kora {
 namespace {

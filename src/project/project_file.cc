@@ -143,8 +143,10 @@ struct ProjectContents {
 
 bool ReadContents(BinaryReader& in, ProjectContents& c) {
   if (!Read(in, c.colours) || !Read(in, c.arOrder) || !Read(in, c.maOrder)) return false;
-  if (c.arOrder < 0 || c.arOrder > kMaxCoefficients || c.maOrder < 0 || c.maOrder > kMaxCoefficients) return false;
-  if (!Read(in, c.phi) || !Read(in, c.theta) || !Read(in, c.firstIndex) || !Read(in, c.lastIndex)) return false;
+  if (c.arOrder < 0 || c.arOrder > kMaxCoefficients || c.maOrder < 0 || c.maOrder > kMaxCoefficients)
+    return false;
+  if (!Read(in, c.phi) || !Read(in, c.theta) || !Read(in, c.firstIndex) || !Read(in, c.lastIndex))
+    return false;
   int64_t n = c.firstIndex == 0 && c.lastIndex == 0 ? 0 : int64_t{c.lastIndex} - c.firstIndex + 1;
   if (!in.ReadDoubles(n, c.series)) return false;  // refuses n < 0 and n beyond the file
   // The shortest step record (kind and one real) takes 12 bytes.

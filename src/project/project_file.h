@@ -27,6 +27,9 @@ namespace kora {
 
 inline constexpr int kProjectFileMagic = 2267;
 
+// The indices written are firstIndex and firstIndex + n - 1 for the n values
+// of project.series (0 and 0 without data); a subsequence step's f and l are
+// written so that the reader finds its counts (see project_file.cc).
 // Errors: "Cannot open file" / "Cannot write to file" ("TarnSave()").
 std::optional<FileError> WriteProjectFile(const std::string& path, const UnivariateProject& project,
                                           const ColourTable& colours);

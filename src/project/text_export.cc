@@ -57,7 +57,8 @@ std::optional<FileError> WriteRawData(const std::string& path, const std::vector
                     [&](size_t i, std::string& text) { AppendValue(text, values[i]); });
 }
 
-std::optional<FileError> WriteAsciiArray(const std::string& path, const std::vector<std::vector<double>>& table) {
+std::optional<FileError> WriteAsciiArray(const std::string& path,
+                                         const std::vector<std::vector<double>>& table) {
   return WriteLines(path, "WriteAsciiArray()", ObservationCount(table), [&](size_t i, std::string& text) {
     for (size_t j = 0; j < table.size(); ++j) {
       if (j > 0) text += ' ';

@@ -22,7 +22,8 @@ std::optional<FileError> WriteRawData(const std::string& path, const std::vector
 // writes them. The observation count is the length of the shortest series; a
 // table without observations writes an empty file. Errors as WriteRawData with
 // the caption "WriteAsciiArray()".
-std::optional<FileError> WriteAsciiArray(const std::string& path, const std::vector<std::vector<double>>& table);
+std::optional<FileError> WriteAsciiArray(const std::string& path,
+                                         const std::vector<std::vector<double>>& table);
 
 // The values with 5 significant digits, CR LF between values, none after the last.
 std::string ClipboardColumnText(const std::vector<double>& values);

@@ -107,8 +107,8 @@ TEST(AxisTicks, ExponentNotations) {
 }
 
 TEST(AxisTicks, EmptyAndInvalidRanges) {
-  for (auto [lo, hi] : {std::pair{1.0, 1.0}, std::pair{2.0, 1.0}, std::pair{0.0, std::nan("")},
-                        std::pair{-1e308, 1e308}}) {
+  for (auto [lo, hi] :
+       {std::pair{1.0, 1.0}, std::pair{2.0, 1.0}, std::pair{0.0, std::nan("")}, std::pair{-1e308, 1e308}}) {
     EXPECT_EQ(TickStep(lo, hi), 0) << lo << " " << hi;
     EXPECT_TRUE(XAxisTicks(lo, hi).values.empty());
     EXPECT_TRUE(YAxisTicks(lo, hi, 100).values.empty());

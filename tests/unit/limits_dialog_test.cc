@@ -78,8 +78,9 @@ TEST(LimitsDialog, OkSetsTheCurrentPanel) {
   // Enter in a field only moves the focus to OK; the second Enter acts.
   UserEvent focus{EventType::Focus};
   focus.control = ControlRef{kIdLimitsXMin, ""};
-  Session run({Click(kIdLimitsNextPlot), SetText("X Min", " 9 "), SetText("X Max", "-1"), SetText("Y Min", "2"),
-           SetText("Y Max", "2"), focus, Plain(EventType::Enter), Plain(EventType::Enter)});
+  Session run({Click(kIdLimitsNextPlot), SetText("X Min", " 9 "), SetText("X Max", "-1"),
+               SetText("Y Min", "2"), SetText("Y Max", "2"), focus, Plain(EventType::Enter),
+               Plain(EventType::Enter)});
   PlotLimitsDialog dialog(plot);
   const PlotPanel first = plot.panels[0];
   EXPECT_EQ(run.platform.RunDialog(dialog), platform::kIdOk);
@@ -108,7 +109,7 @@ TEST(LimitsDialog, BadFieldKeepsTheDialogOpen) {
   PlotWindow plot = TwoPanelPlot();
   const PlotPanel before = plot.panels[0];
   Session run({SetText("X Min", "1"), SetText("Y Max", "12x"), Click(platform::kIdOk), Plain(EventType::Ok),
-           Plain(EventType::Escape)});
+               Plain(EventType::Escape)});
   PlotLimitsDialog dialog(plot);
   EXPECT_EQ(run.platform.RunDialog(dialog), platform::kIdCancel);
   ASSERT_EQ(run.observer.shown.size(), 1u);

@@ -45,7 +45,8 @@ struct Recorder : Surface {
     texts.push_back({at, std::string(t), f, h, v});
   }
   bool Empty() const {
-    return frames.empty() && fills.empty() && lines.empty() && polylines.empty() && texts.empty() && clips == 0;
+    return frames.empty() && fills.empty() && lines.empty() && polylines.empty() && texts.empty() &&
+           clips == 0;
   }
 };
 
@@ -111,6 +112,12 @@ TEST(Painter, StoredScalesMatchThePaintedFrame) {
   EXPECT_NEAR(DataToPixelX(p, p.xMax), frame.b.x, 1);
   EXPECT_NEAR(DataToPixelY(p, p.yMax), frame.a.y, 1);
   EXPECT_NEAR(DataToPixelY(p, p.yMin), frame.b.y, 1);
+
+  PlotWindow copy = PlotOf(Ramp(300));
+  ComputePlotScales(copy, target, 0);
+  EXPECT_EQ(copy.panels[0].xOrigin, p.xOrigin);
+  EXPECT_EQ(copy.panels[0].yOrigin, p.yOrigin);
+  EXPECT_EQ(copy.panels[0].yScale, p.yScale);
 
   // Painting elsewhere (a picture) leaves the scales alone.
   PlotPanel stored = plot.panels[0];
@@ -204,7 +211,7 @@ TEST(Painter, MarkersOnlyBelowAThousandPoints) {
   const int tinted = (Colours()[0] + Colours()[11]) & 0xFFFFFF;
   EXPECT_EQ(r.frames[1].colour, tinted);
   EXPECT_EQ(r.frames[1].b.x - r.frames[1].a.x, 4);  // corners at +-2 pixels
-  EXPECT_EQ(r.fills.back().colour, 0xFFFFFF);      // unfilled markers are white
+  EXPECT_EQ(r.fills.back().colour, 0xFFFFFF);       // unfilled markers are white
   SetCurveStyle(plot, 1, -1, 1, -1);
   Recorder filled;
   PaintPlot(plot, filled, Rect{0, 0, 600, 400}, 0, false);
@@ -237,8 +244,8 @@ TEST(Painter, NoDataStemsAndBars) {
   PaintPlot(plot, stems, Rect{0, 0, 600, 400}, 0, false);
   ASSERT_EQ(stems.fills.size(), 1u + 5u);
   EXPECT_EQ(stems.fills[1].b.x - stems.fills[1].a.x, 5);
-  EXPECT_NEAR(stems.fills[1].a.y, 26 + 0 * 332, 1e-9);          // y = 1 is the top
-  EXPECT_NEAR(stems.fills[1].b.y, 26 + 0.5 * 332, 1e-9);        // down to y = 0
+  EXPECT_NEAR(stems.fills[1].a.y, 26 + 0 * 332, 1e-9);    // y = 1 is the top
+  EXPECT_NEAR(stems.fills[1].b.y, 26 + 0.5 * 332, 1e-9);  // down to y = 0
   std::vector<double> dotted;
   for (const auto& l : stems.lines)
     if (l.pen.style == kPenDot) dotted.push_back(l.points[0].y);

@@ -232,8 +232,7 @@ TEST_F(ProjectFile, StacksRoundTripOldestFirst) {
 TEST_F(ProjectFile, SubsequenceKeepsItsCutValues) {
   // Observations 11..90 of 100: the step's indices are written as the layout has them.
   Values original = Ramp(100, 0);
-  UnivariateProject project =
-      WithData(Values(original.begin() + 10, original.begin() + 90), 11);
+  UnivariateProject project = WithData(Values(original.begin() + 10, original.begin() + 90), 11);
   TransformStep cut = Step(kSubsequence);
   cut.oldFirstIndex = 1;
   cut.oldLastIndex = 100;
@@ -340,14 +339,20 @@ TEST_F(ProjectFile, TruncatedOrCorruptFilesFailAndChangeNothing) {
     return copy;
   };
   const size_t steps = 512 + 8 * 6;
-  for (auto [offset, value] : std::vector<std::pair<size_t, int32_t>>{
-           {64, 28}, {68, -1},                          // orders outside 0..27
-           {508, 2000000000}, {508, 1}, {504, -100},      // series counts beyond the file, negative
-           {steps, -1}, {steps, 1 << 30},               // step count
-           {steps + 4, 3},                              // unknown kind
-           {steps + 20, -1}, {steps + 20, 1 << 29},     // seasonal count
-           {steps + 40, 3},                             // trend degree
-           {steps + 72, 0}, {steps + 72, 1 << 28}})     // difference lag
+  for (auto [offset, value] :
+       std::vector<std::pair<size_t, int32_t>>{{64, 28},
+                                               {68, -1},  // orders outside 0..27
+                                               {508, 2000000000},
+                                               {508, 1},
+                                               {504, -100},  // series counts beyond the file, negative
+                                               {steps, -1},
+                                               {steps, 1 << 30},  // step count
+                                               {steps + 4, 3},    // unknown kind
+                                               {steps + 20, -1},
+                                               {steps + 20, 1 << 29},  // seasonal count
+                                               {steps + 40, 3},        // trend degree
+                                               {steps + 72, 0},
+                                               {steps + 72, 1 << 28}})  // difference lag
     expectFailure(patched(offset, value));
 }
 
@@ -381,8 +386,9 @@ TEST_F(ProjectFile, PartStructuredFiles) {
   EXPECT_EQ(skipped.partCount, 3);
 
   // Not a part file: no header first, or no data part; no message.
-  for (const std::string& bytes : {Bytes().Int(9924).Int(20).Int(1).Real(7).Int(9923).Int(12).Int(2).data,
-                                   Bytes().Int(9923).Int(12).Int(1).data, std::string("9923"), std::string()}) {
+  for (const std::string& bytes :
+       {Bytes().Int(9924).Int(20).Int(1).Real(7).Int(9923).Int(12).Int(2).data,
+        Bytes().Int(9923).Int(12).Int(1).data, std::string("9923"), std::string()}) {
     PartFileResult result = ReadPartFile(File(bytes));
     EXPECT_EQ(result.status, PartFileResult::NotPartFile);
     EXPECT_FALSE(result.error.has_value());

@@ -41,8 +41,18 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 TEST_F(TextExport, SeriesFileReadsBackBitForBit) {
   const double max = std::numeric_limits<double>::max();
-  Values values{0.1, 1.0 / 3.0, -0.0, 5e-324, max, -std::numeric_limits<double>::min(), 1e22,
-                123456789012345678.0, M_PI, 1e-300, 2.2250738585072009e-308, -1.5e300};
+  Values values{0.1,
+                1.0 / 3.0,
+                -0.0,
+                5e-324,
+                max,
+                -std::numeric_limits<double>::min(),
+                1e22,
+                123456789012345678.0,
+                M_PI,
+                1e-300,
+                2.2250738585072009e-308,
+                -1.5e300};
   std::mt19937_64 random(20240611);
   while (values.size() < 5000) {
     uint64_t bits = random();

@@ -54,7 +54,10 @@ TEST_F(TextImport, SeriesFileSurvivesHostileBytes) {
   std::string text = std::string(3 << 20, ' ') + "\n7 " + std::string(2 << 20, 'z') + "\n8\r9\n";
   EXPECT_EQ(Raw(text), (Values{7, 8}));
   EXPECT_EQ(Raw(std::string("1\n\0\0\n2\n", 8)), Values{1});
-  EXPECT_EQ(Raw(std::string("\0" "1\n", 3)), Values{});
+  EXPECT_EQ(Raw(std::string("\0"
+                            "1\n",
+                            3)),
+            Values{});
   EXPECT_EQ(Raw(std::string(1 << 20, '5') + "x\n1\n"), Values{});  // digits then a letter: one bad item
   std::string binary;
   for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 131 + 7) % 256);

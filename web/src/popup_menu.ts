@@ -18,6 +18,8 @@ interface Level {
 }
 
 export class PopupMenu {
+  // The open menu that takes the keyboard, if any.
+  static current: PopupMenu | null = null;
   private levels: Level[] = [];
   private readonly layer: HTMLElement;
   private readonly onOutside = (e: PointerEvent) => {
@@ -33,6 +35,8 @@ export class PopupMenu {
   }
 
   show(items: PageMenuEntry[], x: number, y: number, highlightFirst: boolean): void {
+    if (PopupMenu.current && PopupMenu.current !== this) PopupMenu.current.close();
+    PopupMenu.current = this;
     this.closeLevels(0);
     this.openLevel(items, x, y);
     if (highlightFirst) this.highlight(0, nextIndex(items, -1, 1));
@@ -43,6 +47,7 @@ export class PopupMenu {
   close(): void {
     if (!this.open) return;
     this.closeLevels(0);
+    if (PopupMenu.current === this) PopupMenu.current = null;
     document.removeEventListener('pointerdown', this.onOutside, true);
     this.owner.closed();
   }
