@@ -80,7 +80,7 @@ class Application : public platform::FrameHandler {
  private:
   void HandleWindowEvent(const UserEvent& event);
   void HandleMouse(const UserEvent& event);
-  // Paints a plot window at its size so the panels' scales follow the window.
+  // The panels' scales as painting the window at its size stores them.
   void PaintForMouse(WindowId window, PlotWindow& plot);
   void HandleInspection(const UserEvent& event);
   WindowId FindWindowByTitle(const std::string& title) const;

@@ -7,27 +7,11 @@ namespace kora {
 
 using platform::EventType;
 
-namespace {
-
-// Paints nothing; painting onto it only stores the panels' scales.
-class ScaleOnlySurface : public Surface {
- public:
-  void SetClip(const Rect&) override {}
-  void ClearClip() override {}
-  void Line(PointD, PointD, const Pen&) override {}
-  void Polyline(const std::vector<PointD>&, const Pen&) override {}
-  void FrameRect(PointD, PointD, const Pen&) override {}
-  void FillRect(PointD, PointD, int) override {}
-  void Text(PointD, std::string_view, const Font&, int, HAlign, VAlign) override {}
-};
-
-}  // namespace
 
 void Application::PaintForMouse(WindowId window, PlotWindow& plot) {
   const platform::ChildWindow* w = ui.Window(window);
   if (!w) return;
-  ScaleOnlySurface surface;
-  PaintPlot(plot, surface, WindowPaintRect(w->width, w->height), 0, true);
+  ComputePlotScales(plot, WindowPaintRect(w->width, w->height), 0);
 }
 
 void Application::ZoomOutAt(WindowId window) {
