@@ -58,6 +58,10 @@ connection.onLink((connected) => {
 });
 
 document.addEventListener('keydown', (e) => {
+  if (e.altKey && !modals.open && menuBar.key(e)) {
+    e.preventDefault();
+    return;
+  }
   if (PopupMenu.current?.key(e)) {
     e.preventDefault();
     return;
