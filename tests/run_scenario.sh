@@ -14,6 +14,8 @@ trap 'rm -rf "$top"' EXIT
 mkdir "$top/work"
 ln -s "$shared" "$top/shared"
 cp "$script" "$top/work/"
+fixtures=$(dirname "$script")/fixtures
+[ -d "$fixtures" ] && cp -r "$fixtures/." "$top/work/"
 want_code=0
 if head -n 1 "$expected" | grep -q '^exit [0-9]*$'; then
   want_code=$(head -n 1 "$expected" | cut -d' ' -f2)

@@ -32,5 +32,30 @@ export function parseSvg(markup: string): SVGSVGElement | null {
   const doc = new DOMParser().parseFromString(markup, 'image/svg+xml');
   const root = doc.documentElement;
   if (!root || root.nodeName !== 'svg' || doc.querySelector('parsererror')) return null;
-  return document.importNode(root, true) as unknown as SVGSVGElement;
+  const svg = document.importNode(root, true) as unknown as SVGSVGElement;
+  isolateIds(svg);
+  return svg;
+}
+
+let idCounter = 0;
+
+// Gives the ids inside an SVG (clip paths) names no other picture on the page
+// uses, and points the references at them; the same ids in two plots would
+// otherwise clip one plot by the other's rectangles.
+export function isolateIds(svg: SVGSVGElement): void {
+  const prefix = `p${++idCounter}-`;
+  const renamed = new Map<string, string>();
+  svg.querySelectorAll('[id]').forEach((e) => {
+    const fresh = prefix + e.id;
+    renamed.set(e.id, fresh);
+    e.id = fresh;
+  });
+  if (renamed.size === 0) return;
+  svg.querySelectorAll('*').forEach((e) => {
+    for (const attr of ['clip-path', 'mask', 'filter', 'fill', 'stroke', 'href']) {
+      const value = e.getAttribute(attr);
+      if (!value || !value.includes('#')) continue;
+      e.setAttribute(attr, value.replace(/#([\w-]+)/g, (whole, id: string) => (renamed.has(id) ? `#${renamed.get(id)}` : whole)));
+    }
+  });
 }
