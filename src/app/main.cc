@@ -29,12 +29,8 @@ int RunScript(const char* path) {
   } catch (const kora::ScriptError& error) {
     std::cout << "error: " << error.what() << std::endl;
     return 2;
-  } catch (const kora::platform::InputEnded&) {
-    const auto& modal = ui.modals().back();
-    std::string what = modal.kind == kora::platform::Platform::Modal::Kind::Dialog ? modal.dialog->title()
-                       : modal.kind == kora::platform::Platform::Modal::Kind::Message ? modal.message.text
-                                                                                     : modal.file.title;
-    std::cout << "error: the script ended while \"" << what << "\" is open" << std::endl;
+  } catch (const kora::platform::InputEnded& ended) {
+    std::cout << "error: the script ended while \"" << ended.waiting << "\" is open" << std::endl;
     return 3;
   }
   return 0;

@@ -21,7 +21,12 @@ void Platform::Run() {
 
 UserEvent Platform::NextModalEvent() {
   auto event = source_.Next();
-  if (!event) throw InputEnded();
+  if (!event) {
+    const Modal& open = modals_.back();
+    throw InputEnded(open.kind == Modal::Kind::Dialog    ? open.dialog->title()
+                     : open.kind == Modal::Kind::Message ? open.message.text
+                                                         : open.file.title);
+  }
   return *event;
 }
 
@@ -29,14 +34,13 @@ void Platform::Message(const std::string& caption, const std::string& text) {
   Modal modal;
   modal.kind = Modal::Kind::Message;
   modal.message = {caption, text, false};
-  modals_.push_back(modal);
+  ModalGuard guard(*this, modal);
   observer_.MessageShown(modal.message);
   for (;;) {
     UserEvent event = NextModalEvent();
     // Enter and Escape both close an OK box, as the OK button is its only button.
     if (event.type == EventType::Ok || event.type == EventType::Enter || event.type == EventType::Escape ||
         event.type == EventType::CloseDialog) {
-      modals_.pop_back();
       observer_.MessageAnswered(modal.message, EventType::Ok);
       return;
     }
@@ -48,12 +52,11 @@ bool Platform::Ask(const std::string& caption, const std::string& text) {
   Modal modal;
   modal.kind = Modal::Kind::Message;
   modal.message = {caption, text, true};
-  modals_.push_back(modal);
+  ModalGuard guard(*this, modal);
   observer_.MessageShown(modal.message);
   for (;;) {
     UserEvent event = NextModalEvent();
     if (event.type == EventType::Yes || event.type == EventType::No) {
-      modals_.pop_back();
       observer_.MessageAnswered(modal.message, event.type);
       return event.type == EventType::Yes;
     }
@@ -78,7 +81,7 @@ std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
   Modal modal;
   modal.kind = Modal::Kind::File;
   modal.file = spec;
-  modals_.push_back(modal);
+  std::optional<ModalGuard> guard(std::in_place, *this, modal);
   observer_.FileDialogOpened(spec);
   for (;;) {
     UserEvent event = NextModalEvent();
@@ -93,7 +96,7 @@ std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
       continue;  // the dialog stays open for another name
     }
     if (event.type == EventType::File || event.type == EventType::Cancel) {
-      modals_.pop_back();
+      guard.reset();
       std::optional<std::string> path;
       if (event.type == EventType::File) path = WithDefaultExtension(spec, event.text);
       observer_.FileDialogClosed(spec, path);
@@ -117,7 +120,7 @@ int Platform::RunDialog(Dialog& dialog) {
   Modal modal;
   modal.kind = Modal::Kind::Dialog;
   modal.dialog = &dialog;
-  modals_.push_back(modal);
+  std::optional<ModalGuard> guard(std::in_place, *this, modal);
   observer_.DialogOpened(dialog);
   dialog.OnInit();
   while (!dialog.ended()) {
@@ -130,7 +133,7 @@ int Platform::RunDialog(Dialog& dialog) {
     DeliverToDialog(dialog, event);
     if (!dialog.ended() || dialog.revision() != before) observer_.DialogChanged(dialog);
   }
-  modals_.pop_back();
+  guard.reset();
   observer_.DialogClosed(dialog);
   return dialog.result();
 }

@@ -90,8 +90,12 @@ class FrameHandler {
 };
 
 // Thrown out of a modal loop when the event source has ended.
+// Names the modal window that was waiting (a dialog's title, a message's text
+// or a file dialog's title).
 struct InputEnded : std::runtime_error {
-  InputEnded() : std::runtime_error("input ended while a modal window was open") {}
+  explicit InputEnded(const std::string& waiting)
+      : std::runtime_error("input ended while a modal window was open"), waiting(waiting) {}
+  std::string waiting;
 };
 
 struct Clipboard {
@@ -165,6 +169,13 @@ class Platform {
 
  private:
   UserEvent NextModalEvent();
+  // Pushes a modal window for the life of the guard, so that it is also
+  // removed when the loop is left by an exception.
+  struct ModalGuard {
+    Platform& platform;
+    ModalGuard(Platform& p, Modal modal) : platform(p) { platform.modals_.push_back(std::move(modal)); }
+    ~ModalGuard() { platform.modals_.pop_back(); }
+  };
   void DeliverToDialog(Dialog& dialog, const UserEvent& event);
   void MoveFocus(Dialog& dialog, int id);
   void BringToFront(WindowId id);

@@ -85,6 +85,26 @@ struct UnivariateProject {
   int modelSpectrumResolution = 1024;
   std::vector<double> periodogram;
 
+  // Spectrum results (periodogram I(1..m) above; model f(0..M); smoothed S(0..m))
+  std::vector<double> modelSpectrum;
+  std::vector<double> smoothedPeriodogram;
+  std::vector<double> cumulativePeriodogram;    // C_I(1..q)
+  std::vector<double> cumulativeModelSpectrum;  // C_f(0..M)
+  double fisherRatio = 0.0;
+  double fisherProbability = 0.0;
+  int daniellFilterCount = 0;
+  std::array<int, 50> daniellOrders{};
+  std::vector<double> daniellWeights;  // W(0..h)
+
+  // Smoothing results
+  std::vector<double> exponentialSmoothed;
+  std::vector<double> fftSmoothed;
+  std::vector<double> movingAverageSmoothed;
+  std::vector<double> movingAverageWeights;  // theta(0..q), normalised
+  double exponentialMse = 1.0;
+  double fftMse = 1.0;
+  double movingAverageMse = 1.0;
+
   std::array<PlotWindow, kPlotSlotCount> plots;
   std::array<WindowId, kReportSlotCount> reports{};
   int acfDisplayFlags = kAcfPanel | kPacfPanel;

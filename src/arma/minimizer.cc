@@ -1,0 +1,269 @@
+#include "arma/minimizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace kora {
+
+namespace {
+
+using Vector = std::vector<double>;
+
+double Dot(const Vector& a, const Vector& b) {
+  double sum = 0.0;
+  for (size_t i = 0; i < a.size(); ++i) sum += a[i] * b[i];
+  return sum;
+}
+
+double Norm(const Vector& a) { return std::sqrt(Dot(a, a)); }
+
+class Run {
+ public:
+  Run(const Objective& objective, const MinimizerOptions& options, int k)
+      : objective_(objective), options_(options), k_(k) {
+    // Good digits of the objective follow from the assumed precision.
+    const double digits = -std::log10(options.machinePrecision);
+    noise_ = std::max(std::pow(10.0, -digits), options.machinePrecision);
+  }
+
+  double Evaluate(const Vector& x) {
+    ++evaluations_;
+    const double f = objective_(x);
+    return std::isfinite(f) ? f : 1.0e300;
+  }
+
+  Vector Gradient(const Vector& x, double f) {
+    Vector g(k_);
+    Vector probe = x;
+    if (!central_) {
+      const double root = std::sqrt(noise_);
+      for (int j = 0; j < k_; ++j) {
+        const double h = root * std::max(std::fabs(x[j]), 1.0);
+        probe[j] = x[j] + h;
+        g[j] = (Evaluate(probe) - f) / (probe[j] - x[j]);
+        probe[j] = x[j];
+      }
+    } else {
+      const double root = std::cbrt(noise_);
+      for (int j = 0; j < k_; ++j) {
+        const double h = root * std::max(std::fabs(x[j]), 1.0);
+        probe[j] = x[j] + h;
+        const double up = Evaluate(probe);
+        probe[j] = x[j] - h;
+        const double down = Evaluate(probe);
+        g[j] = (up - down) / (2.0 * h);
+        probe[j] = x[j];
+      }
+    }
+    return g;
+  }
+
+  bool central() const { return central_; }
+  void UseCentral() { central_ = true; }
+  int evaluations() const { return evaluations_; }
+  double noise() const { return noise_; }
+
+ private:
+  const Objective& objective_;
+  const MinimizerOptions& options_;
+  int k_;
+  double noise_;
+  bool central_ = false;
+  int evaluations_ = 0;
+};
+
+// Cholesky factor of h (lower, row-major); when h is not safely positive
+// definite, a multiple of the identity is added until it is.
+Vector Cholesky(const Vector& h, int k) {
+  double maxDiagonal = 0.0;
+  for (int i = 0; i < k; ++i) maxDiagonal = std::max(maxDiagonal, std::fabs(h[i * k + i]));
+  double shift = 0.0;
+  for (int attempt = 0; attempt < 60; ++attempt) {
+    Vector l(static_cast<size_t>(k) * k, 0.0);
+    bool ok = true;
+    for (int j = 0; j < k && ok; ++j) {
+      double d = h[j * k + j] + shift;
+      for (int m = 0; m < j; ++m) d -= l[j * k + m] * l[j * k + m];
+      if (!(d > 1.0e-12 * std::max(maxDiagonal, 1.0))) {
+        ok = false;
+        break;
+      }
+      l[j * k + j] = std::sqrt(d);
+      for (int i = j + 1; i < k; ++i) {
+        double s = h[i * k + j];
+        for (int m = 0; m < j; ++m) s -= l[i * k + m] * l[j * k + m];
+        l[i * k + j] = s / l[j * k + j];
+      }
+    }
+    if (ok) return l;
+    shift = shift == 0.0 ? 1.0e-6 * std::max(maxDiagonal, 1.0) : shift * 10.0;
+  }
+  Vector identity(static_cast<size_t>(k) * k, 0.0);
+  for (int i = 0; i < k; ++i) identity[i * k + i] = 1.0;
+  return identity;
+}
+
+// Solves L L' p = -g.
+Vector NewtonStep(const Vector& l, const Vector& g, int k) {
+  Vector y(k), p(k);
+  for (int i = 0; i < k; ++i) {
+    double s = -g[i];
+    for (int m = 0; m < i; ++m) s -= l[i * k + m] * y[m];
+    y[i] = s / l[i * k + i];
+  }
+  for (int i = k - 1; i >= 0; --i) {
+    double s = y[i];
+    for (int m = i + 1; m < k; ++m) s -= l[m * k + i] * p[m];
+    p[i] = s / l[i * k + i];
+  }
+  return p;
+}
+
+struct LineSearchResult {
+  bool failed = false;
+  bool maxTaken = false;
+  Vector x;
+  double f = 0.0;
+};
+
+LineSearchResult LineSearch(Run& run, const Vector& x, double f, const Vector& g, Vector p, double maxStep,
+                            double stepTolerance) {
+  const int k = static_cast<int>(x.size());
+  LineSearchResult result;
+  double length = Norm(p);
+  if (length > maxStep) {
+    for (double& v : p) v *= maxStep / length;
+    length = maxStep;
+  }
+  const double slope = Dot(g, p);
+  double relativeLength = 0.0;
+  for (int i = 0; i < k; ++i) relativeLength = std::max(relativeLength, std::fabs(p[i]) / std::max(std::fabs(x[i]), 1.0));
+  const double minLambda = relativeLength > 0.0 ? stepTolerance / relativeLength : 1.0;
+  double lambda = 1.0, previousLambda = 0.0, previousF = 0.0;
+  Vector trial(k);
+  for (;;) {
+    for (int i = 0; i < k; ++i) trial[i] = x[i] + lambda * p[i];
+    const double ft = run.Evaluate(trial);
+    if (ft <= f + 1.0e-4 * lambda * slope) {
+      result.x = trial;
+      result.f = ft;
+      result.maxTaken = lambda == 1.0 && length > 0.99 * maxStep;
+      return result;
+    }
+    if (lambda < minLambda || !(slope < 0.0)) {
+      result.failed = true;
+      result.x = x;
+      result.f = f;
+      return result;
+    }
+    double next;
+    if (lambda == 1.0) {
+      next = -slope / (2.0 * (ft - f - slope));
+    } else {
+      const double t1 = ft - f - lambda * slope;
+      const double t2 = previousF - f - previousLambda * slope;
+      const double t3 = 1.0 / (lambda - previousLambda);
+      const double a = t3 * (t1 / (lambda * lambda) - t2 / (previousLambda * previousLambda));
+      const double b = t3 * (t2 * lambda / (previousLambda * previousLambda) - t1 * previousLambda / (lambda * lambda));
+      if (a == 0.0) {
+        next = -slope / (2.0 * b);
+      } else {
+        const double disc = std::max(0.0, b * b - 3.0 * a * slope);
+        next = (-b + std::sqrt(disc)) / (3.0 * a);
+      }
+      next = std::min(next, 0.5 * lambda);
+    }
+    if (!std::isfinite(next)) next = 0.5 * lambda;
+    previousLambda = lambda;
+    previousF = ft;
+    lambda = std::max(next, 0.1 * lambda);
+  }
+}
+
+void Report(const MinimizerOptions& options, const std::string& text) {
+  if (options.progress) options.progress(text);
+}
+
+std::string IterationText(int iteration) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%3d", iteration % 1000);
+  return buffer;
+}
+
+}  // namespace
+
+MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, const MinimizerOptions& options) {
+  const int k = static_cast<int>(x0.size());
+  MinimizerSummary summary;
+  Run run(objective, options, k);
+  Vector x = std::move(x0);
+  double f = run.Evaluate(x);
+  Vector g = run.Gradient(x, f);
+  Vector h(static_cast<size_t>(k) * k, 0.0);
+  for (int i = 0; i < k; ++i) h[i * k + i] = 1.0;
+  const double maxStep = options.maxStep > 0.0 ? options.maxStep : 1000.0 * std::max(Norm(x), 1.0);
+  auto relativeGradient = [&](const Vector& at, const Vector& grad, double value) {
+    double r = 0.0;
+    for (int i = 0; i < k; ++i)
+      r = std::max(r, std::fabs(grad[i]) * std::max(std::fabs(at[i]), 1.0) / std::max(std::fabs(value), 1.0));
+    return r;
+  };
+  Report(options, "ITERATION");
+  int code = 0, maxStepsInRow = 0, iteration = 0;
+  if (k == 0) code = kStopGradient;
+  else if (relativeGradient(x, g, f) <= options.gradientTolerance) code = kStopGradient;
+  while (code == 0) {
+    ++iteration;
+    Report(options, IterationText(iteration));
+    Vector p = NewtonStep(Cholesky(h, k), g, k);
+    LineSearchResult step = LineSearch(run, x, f, g, p, maxStep, options.stepTolerance);
+    if (step.failed && !run.central()) {
+      // Forward differences may be too coarse near the minimum: retry with central ones.
+      run.UseCentral();
+      g = run.Gradient(x, f);
+      p = NewtonStep(Cholesky(h, k), g, k);
+      step = LineSearch(run, x, f, g, p, maxStep, options.stepTolerance);
+    }
+    if (step.failed) {
+      code = kStopNoLowerPoint;
+      break;
+    }
+    const Vector gNew = run.Gradient(step.x, step.f);
+    double relativeStep = 0.0;
+    for (int i = 0; i < k; ++i)
+      relativeStep = std::max(relativeStep, std::fabs(step.x[i] - x[i]) / std::max(std::fabs(step.x[i]), 1.0));
+    maxStepsInRow = step.maxTaken ? maxStepsInRow + 1 : 0;
+    if (relativeGradient(step.x, gNew, step.f) <= options.gradientTolerance) code = kStopGradient;
+    else if (relativeStep <= options.stepTolerance) code = kStopStep;
+    else if (iteration >= options.iterationLimit) code = kStopIterationLimit;
+    else if (maxStepsInRow >= 5) code = kStopMaxSteps;
+    // BFGS update of the Hessian, skipped when the curvature is not clearly positive.
+    Vector s(k), y(k), hs(k, 0.0);
+    for (int i = 0; i < k; ++i) {
+      s[i] = step.x[i] - x[i];
+      y[i] = gNew[i] - g[i];
+    }
+    const double sy = Dot(s, y);
+    if (sy > std::sqrt(run.noise()) * Norm(s) * Norm(y)) {
+      for (int i = 0; i < k; ++i)
+        for (int j = 0; j < k; ++j) hs[i] += h[i * k + j] * s[j];
+      const double shs = Dot(s, hs);
+      if (shs > 0.0)
+        for (int i = 0; i < k; ++i)
+          for (int j = 0; j < k; ++j) h[i * k + j] += y[i] * y[j] / sy - hs[i] * hs[j] / shs;
+    }
+    x = step.x;
+    f = step.f;
+    g = gNew;
+  }
+  summary.x = std::move(x);
+  summary.f = f;
+  summary.hessian = std::move(h);
+  summary.stopCode = code;
+  summary.iterations = iteration;
+  summary.evaluations = run.evaluations();
+  return summary;
+}
+
+}  // namespace kora
