@@ -141,6 +141,7 @@ void Application::UpdateMenus() {
   const bool spectrumShown =
       PlotOpen(ui, project, kSpectrumPlot) || PlotOpen(ui, project, kCumulativeSpectrumPlot);
   m.Enable(cmd::kLogSpectrum, data && spectrumShown);
+  m.Check(cmd::kLogSpectrum, project.logSpectrum);
   m.EnablePopup(kTarnPlot, true);
 
   // The transformation list decides the Transform and Regression entries and the Undo text.

@@ -44,6 +44,42 @@ void SubsequenceCommand(Application& app);
 void UndoCommand(Application& app);
 void SampleAcfCommand(Application& app);
 void SpecifyLagCommand(Application& app);
+// histogram_commands.cc
+void HistogramCommand(Application& app);
+void HistogramBinsCommand(Application& app);
+void ResidualHistogramCommand(Application& app);
+// model_commands.cc
+void SpecifyModelCommand(Application& app);
+void ModelAcfCommand(Application& app);
+void SampleModelAcfCommand(Application& app);
+void ArmaInfinityCommand(Application& app);
+void SwitchToInvertibleCommand(Application& app);
+// residual_commands.cc
+void ResidualPlotCommand(Application& app);
+void ResidualAcfCommand(Application& app);
+void TestsOfRandomnessCommand(Application& app);
+// spectrum_commands.cc
+void PeriodogramCommand(Application& app);
+void ModelSpectrumCommand(Application& app);
+void ModelAndPeriodogramCommand(Application& app);
+void SmoothedPeriodogramCommand(Application& app);
+void LogSpectrumCommand(Application& app);
+void FisherTestCommand(Application& app);
+void CumulativeModelCommand(Application& app);
+void CumulativePeriodogramCommand(Application& app);
+void CumulativeBothCommand(Application& app);
+// smoothing_commands.cc
+void ExponentialSmoothingCommand(Application& app);
+void FftSmoothingCommand(Application& app);
+void MovingAverageCommand(Application& app);
+// classical_commands.cc
+void ClassicalCommand(Application& app);
+void ShowClassicalFitCommand(Application& app);
+// estimation_commands.cc
+void PreliminaryCommand(Application& app);
+void MaxLikelihoodCommand(Application& app);
+// simulate_commands.cc
+void SimulateCommand(Application& app);
 // window_commands.cc
 void PrintCommand(Application& app);
 void InfoCommand(Application& app);

@@ -26,7 +26,7 @@ struct ArmaModel {
   double whiteNoiseVariance = 1.0;
 
   // Likelihood summaries of the last evaluation or estimation.
-  double residualSsOverN = 1.0;  // "(Residual SS)/N"
+  double residualSsOverN = 1.0;    // "(Residual SS)/N"
   double reducedLikelihood = 0.0;  // ln(S/n) + (1/n) sum ln r(t-1)
   double objective = 0.0;          // what the optimiser minimises
   double minus2LogLikelihood = 0.0;

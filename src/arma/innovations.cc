@@ -103,7 +103,8 @@ InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std
       if (k > 2 * m && k % 5 == 0 && std::fabs(r[k] - r[k - 1]) <= tolerance) {
         bool settled = true;
         if (q >= 2)
-          for (int j = 1; j <= q && settled; ++j) settled = std::fabs(rows.At(k, j) - rows.At(k - 1, j)) <= tolerance;
+          for (int j = 1; j <= q && settled; ++j)
+            settled = std::fabs(rows.At(k, j) - rows.At(k - 1, j)) <= tolerance;
         if (settled) {
           steady = true;
           result.convergeIndex = k;

@@ -25,20 +25,20 @@ class InnovationsKernel {
 
  private:
   int p_, q_, m_;
-  std::vector<double> gamma_;    // model ACVF, lags 0..m
-  std::vector<double> cross_;    // lags 0..q: sum_{r=h}^{q} theta(r) psi(r-h)
-  std::vector<double> maAcvf_;   // lags 0..q: sum theta(r) theta(r+h)
+  std::vector<double> gamma_;   // model ACVF, lags 0..m
+  std::vector<double> cross_;   // lags 0..q: sum_{r=h}^{q} theta(r) psi(r-h)
+  std::vector<double> maAcvf_;  // lags 0..q: sum theta(r) theta(r+h)
 };
 
 struct InnovationsResult {
-  int status = 0;                     // -1: an innovations variance <= 0
-  double s = 0.0;                     // sum (X(t) - Xhat(t))^2 / r(t-1)
-  double logSum = 0.0;                // sum ln r(t-1)
-  std::vector<double> predictors;     // Xhat(1..n+1): element t-1 is Xhat(t)
-  std::vector<double> r;              // r(0..n)
-  std::vector<double> thetaLast;      // theta(n,1..q) of the last step (theta(n,1..n) when n < q)
-  int convergeIndex = 0;              // step at which the steady state was reached (n when never)
-  std::vector<double> residuals;      // W(1..n), when asked
+  int status = 0;                  // -1: an innovations variance <= 0
+  double s = 0.0;                  // sum (X(t) - Xhat(t))^2 / r(t-1)
+  double logSum = 0.0;             // sum ln r(t-1)
+  std::vector<double> predictors;  // Xhat(1..n+1): element t-1 is Xhat(t)
+  std::vector<double> r;           // r(0..n)
+  std::vector<double> thetaLast;   // theta(n,1..q) of the last step (theta(n,1..n) when n < q)
+  int convergeIndex = 0;           // step at which the steady state was reached (n when never)
+  std::vector<double> residuals;   // W(1..n), when asked
   // With extra steps H: rows theta(k,1..min(k,q)) for k = n..n+H-1, and r
   // extends to r(n+H).
   std::vector<std::vector<double>> tailTheta;

@@ -59,6 +59,30 @@ class Run {
     return g;
   }
 
+  // Second differences with steps noise^(1/3) max(|x|, 1).
+  Vector Hessian(const Vector& x, double f) {
+    const double root = std::cbrt(noise_);
+    Vector h(k_), single(k_), hessian(static_cast<size_t>(k_) * k_);
+    Vector probe = x;
+    for (int i = 0; i < k_; ++i) {
+      h[i] = root * std::max(std::fabs(x[i]), 1.0);
+      probe[i] = x[i] + h[i];
+      single[i] = Evaluate(probe);
+      probe[i] = x[i];
+    }
+    for (int i = 0; i < k_; ++i) {
+      for (int j = 0; j <= i; ++j) {
+        probe[i] += h[i];
+        probe[j] += h[j];
+        const double both = Evaluate(probe);
+        probe[i] = x[i];
+        probe[j] = x[j];
+        hessian[i * k_ + j] = hessian[j * k_ + i] = (both - single[i] - single[j] + f) / (h[i] * h[j]);
+      }
+    }
+    return hessian;
+  }
+
   bool central() const { return central_; }
   void UseCentral() { central_ = true; }
   int evaluations() const { return evaluations_; }
@@ -104,6 +128,22 @@ Vector Cholesky(const Vector& h, int k) {
   return identity;
 }
 
+bool PositiveDefinite(const Vector& h, int k) {
+  Vector l(static_cast<size_t>(k) * k, 0.0);
+  for (int j = 0; j < k; ++j) {
+    double d = h[j * k + j];
+    for (int m = 0; m < j; ++m) d -= l[j * k + m] * l[j * k + m];
+    if (!(d > 0.0) || !std::isfinite(d)) return false;
+    l[j * k + j] = std::sqrt(d);
+    for (int i = j + 1; i < k; ++i) {
+      double s = h[i * k + j];
+      for (int m = 0; m < j; ++m) s -= l[i * k + m] * l[j * k + m];
+      l[i * k + j] = s / l[j * k + j];
+    }
+  }
+  return true;
+}
+
 // Solves L L' p = -g.
 Vector NewtonStep(const Vector& l, const Vector& g, int k) {
   Vector y(k), p(k);
@@ -138,7 +178,8 @@ LineSearchResult LineSearch(Run& run, const Vector& x, double f, const Vector& g
   }
   const double slope = Dot(g, p);
   double relativeLength = 0.0;
-  for (int i = 0; i < k; ++i) relativeLength = std::max(relativeLength, std::fabs(p[i]) / std::max(std::fabs(x[i]), 1.0));
+  for (int i = 0; i < k; ++i)
+    relativeLength = std::max(relativeLength, std::fabs(p[i]) / std::max(std::fabs(x[i]), 1.0));
   const double minLambda = relativeLength > 0.0 ? stepTolerance / relativeLength : 1.0;
   double lambda = 1.0, previousLambda = 0.0, previousF = 0.0;
   Vector trial(k);
@@ -165,7 +206,8 @@ LineSearchResult LineSearch(Run& run, const Vector& x, double f, const Vector& g
       const double t2 = previousF - f - previousLambda * slope;
       const double t3 = 1.0 / (lambda - previousLambda);
       const double a = t3 * (t1 / (lambda * lambda) - t2 / (previousLambda * previousLambda));
-      const double b = t3 * (t2 * lambda / (previousLambda * previousLambda) - t1 * previousLambda / (lambda * lambda));
+      const double b =
+          t3 * (t2 * lambda / (previousLambda * previousLambda) - t1 * previousLambda / (lambda * lambda));
       if (a == 0.0) {
         next = -slope / (2.0 * b);
       } else {
@@ -193,7 +235,8 @@ std::string IterationText(int iteration) {
 
 }  // namespace
 
-MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, const MinimizerOptions& options) {
+MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
+                          const MinimizerOptions& options) {
   const int k = static_cast<int>(x0.size());
   MinimizerSummary summary;
   Run run(objective, options, k);
@@ -202,6 +245,10 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, co
   Vector g = run.Gradient(x, f);
   Vector h(static_cast<size_t>(k) * k, 0.0);
   for (int i = 0; i < k; ++i) h[i * k + i] = 1.0;
+  if (options.differenceHessianStart && k > 0) {
+    Vector start = run.Hessian(x, f);
+    if (PositiveDefinite(start, k)) h = std::move(start);
+  }
   const double maxStep = options.maxStep > 0.0 ? options.maxStep : 1000.0 * std::max(Norm(x), 1.0);
   auto relativeGradient = [&](const Vector& at, const Vector& grad, double value) {
     double r = 0.0;
@@ -209,10 +256,18 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, co
       r = std::max(r, std::fabs(grad[i]) * std::max(std::fabs(at[i]), 1.0) / std::max(std::fabs(value), 1.0));
     return r;
   };
+  // A small forward-difference gradient may be its own truncation error:
+  // the gradient test is passed only when central differences confirm it.
+  auto gradientConverged = [&](const Vector& at, Vector& grad, double value) {
+    if (relativeGradient(at, grad, value) > options.gradientTolerance) return false;
+    if (run.central()) return true;
+    run.UseCentral();
+    grad = run.Gradient(at, value);
+    return relativeGradient(at, grad, value) <= options.gradientTolerance;
+  };
   Report(options, "ITERATION");
   int code = 0, maxStepsInRow = 0, iteration = 0;
-  if (k == 0) code = kStopGradient;
-  else if (relativeGradient(x, g, f) <= options.gradientTolerance) code = kStopGradient;
+  if (k == 0 || gradientConverged(x, g, f)) code = kStopGradient;
   while (code == 0) {
     ++iteration;
     Report(options, IterationText(iteration));
@@ -229,15 +284,20 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, co
       code = kStopNoLowerPoint;
       break;
     }
-    const Vector gNew = run.Gradient(step.x, step.f);
+    Vector gNew = run.Gradient(step.x, step.f);
     double relativeStep = 0.0;
     for (int i = 0; i < k; ++i)
-      relativeStep = std::max(relativeStep, std::fabs(step.x[i] - x[i]) / std::max(std::fabs(step.x[i]), 1.0));
+      relativeStep =
+          std::max(relativeStep, std::fabs(step.x[i] - x[i]) / std::max(std::fabs(step.x[i]), 1.0));
     maxStepsInRow = step.maxTaken ? maxStepsInRow + 1 : 0;
-    if (relativeGradient(step.x, gNew, step.f) <= options.gradientTolerance) code = kStopGradient;
-    else if (relativeStep <= options.stepTolerance) code = kStopStep;
-    else if (iteration >= options.iterationLimit) code = kStopIterationLimit;
-    else if (maxStepsInRow >= 5) code = kStopMaxSteps;
+    if (gradientConverged(step.x, gNew, step.f))
+      code = kStopGradient;
+    else if (relativeStep <= options.stepTolerance)
+      code = kStopStep;
+    else if (iteration >= options.iterationLimit)
+      code = kStopIterationLimit;
+    else if (maxStepsInRow >= 5)
+      code = kStopMaxSteps;
     // BFGS update of the Hessian, skipped when the curvature is not clearly positive.
     Vector s(k), y(k), hs(k, 0.0);
     for (int i = 0; i < k; ++i) {

@@ -20,17 +20,21 @@ struct MinimizerOptions {
   int iterationLimit = 50;
   // Longest step in scaled units; 0 means 1000 max(||x0||, 1).
   double maxStep = 0.0;
+  // Start from a finite-difference Hessian at x0 when it is positive
+  // definite (else the identity): better scaled first steps, and standard
+  // errors that mean something even when the minimiser stops early.
+  bool differenceHessianStart = true;
   // Receives "ITERATION" before the first iteration, then each iteration's number.
   std::function<void(const std::string&)> progress;
 };
 
 // Termination codes, tested in this order after each iteration.
 enum MinimizerStop : int {
-  kStopNoLowerPoint = 3,   // the last line search found no lower point
-  kStopGradient = 1,       // relative gradient below tolerance
-  kStopStep = 2,           // relative step below the accuracy parameter
+  kStopNoLowerPoint = 3,  // the last line search found no lower point
+  kStopGradient = 1,      // relative gradient below tolerance
+  kStopStep = 2,          // relative step below the accuracy parameter
   kStopIterationLimit = 4,
-  kStopMaxSteps = 5,       // five maximum steps in a row
+  kStopMaxSteps = 5,  // five maximum steps in a row
 };
 
 struct MinimizerSummary {
@@ -44,6 +48,7 @@ struct MinimizerSummary {
 
 using Objective = std::function<double(const std::vector<double>&)>;
 
-MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0, const MinimizerOptions& options);
+MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
+                          const MinimizerOptions& options);
 
 }  // namespace kora

@@ -33,10 +33,10 @@ std::vector<double> MaAcvf(int maxLag, int q, const double* theta, double sigma2
 std::vector<double> PsiWeights(int p, int q, const std::vector<double>& coefficients, int count);
 
 struct ModelAcfResult {
-  int status = 0;              // -1: the model is not causal (nothing computed)
-  std::vector<double> acf;     // lags 0..L
-  std::vector<double> pacf;    // lags 0..L
-  double gamma0 = 0.0;         // model variance
+  int status = 0;            // -1: the model is not causal (nothing computed)
+  std::vector<double> acf;   // lags 0..L
+  std::vector<double> pacf;  // lags 0..L
+  double gamma0 = 0.0;       // model variance
 };
 // Model ACF/PACF of lags 0..lags: the exact ACVF up to lag 26, then the AR
 // recursion; for a fractional model the psi-weight convolution with the

@@ -70,7 +70,7 @@ bool InnovationsRecursion(const std::vector<double>& gamma, int m, std::vector<d
 
 }  // namespace
 
-std::vector<double> SampleAutocovariances(const std::vector<double>& x, int maxLag) {
+std::vector<double> RawAutocovariances(const std::vector<double>& x, int maxLag) {
   const int n = Length(x);
   std::vector<double> gamma(maxLag + 1, 0.0);
   if (n == 0) return gamma;
@@ -85,7 +85,7 @@ std::vector<double> SampleAutocovariances(const std::vector<double>& x, int maxL
 PreliminaryFit YuleWalkerFit(const std::vector<double>& x, int p) {
   PreliminaryFit fit;
   const int n = Length(x);
-  const std::vector<double> gamma = SampleAutocovariances(x, p);
+  const std::vector<double> gamma = RawAutocovariances(x, p);
   if (n < 1 || !(gamma[0] > 0.0) || !std::isfinite(gamma[0])) return fit;
   std::vector<double> rInverse;
   if (!InverseAutocorrelationMatrix(gamma, p, rInverse)) return fit;
@@ -126,7 +126,7 @@ PreliminaryFit BurgFit(const std::vector<double>& x, int p) {
   for (int t = p; t < n; ++t) sum += u[t] * u[t] + v[t] * v[t];
   fit.phi = phi;
   fit.methodWnVariance = sum / (2.0 * (n - p));
-  const std::vector<double> gamma = SampleAutocovariances(x, p);
+  const std::vector<double> gamma = RawAutocovariances(x, p);
   std::vector<double> rInverse;
   if (gamma[0] > 0.0 && InverseAutocorrelationMatrix(gamma, p, rInverse))
     fit.ratios = ArRatios(fit.phi, gamma, rInverse, n);
@@ -138,7 +138,7 @@ PreliminaryFit InnovationsFit(const std::vector<double>& x, int p, int q, int m)
   PreliminaryFit fit;
   const int n = Length(x);
   if (m < p + q || m < 1 || m >= n) return fit;
-  const std::vector<double> gamma = SampleAutocovariances(x, m);
+  const std::vector<double> gamma = RawAutocovariances(x, m);
   std::vector<double> table, v;
   if (!InnovationsRecursion(gamma, m, table, v)) return fit;
   const int w = m + 1;
@@ -250,8 +250,6 @@ int InnovationsAcvfCount(int entered, int p, int q, int n) {
   return std::min(p + q + 16, n - 1) - 1;
 }
 
-int HannanRissanenLongOrder(int p, int q, int n) {
-  return std::min({p + q + 20, n / 2, 54});
-}
+int HannanRissanenLongOrder(int p, int q, int n) { return std::min({p + q + 20, n / 2, 54}); }
 
 }  // namespace kora

@@ -16,7 +16,7 @@ struct PreliminaryFit {
 
 // gamma(h) = (1/n) sum_{t=1}^{n-h} x(t) x(t+h), h = 0..maxLag, without mean
 // correction; lags at or beyond n are 0.
-std::vector<double> SampleAutocovariances(const std::vector<double>& x, int maxLag);
+std::vector<double> RawAutocovariances(const std::vector<double>& x, int maxLag);
 
 PreliminaryFit YuleWalkerFit(const std::vector<double>& x, int p);
 PreliminaryFit BurgFit(const std::vector<double>& x, int p);

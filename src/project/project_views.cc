@@ -1,7 +1,15 @@
 #include "project/project_views.h"
 
+#include "arma/model_views.h"
 #include "project/window_titles.h"
+#include "smooth/smoothing_view.h"
 #include "stats/acf_view.h"
+#include "stats/histogram.h"
+#include "stats/histogram_view.h"
+#include "stats/spectrum_reports.h"
+#include "stats/residual_views.h"
+#include "stats/spectrum_view.h"
+#include "transform/classical_fit.h"
 #include "stats/stats_reports.h"
 
 namespace kora {
@@ -62,6 +70,26 @@ std::optional<std::string> PlotReportText(const UnivariateProject& project, int 
       return DataSummaryText(project);
     case kAcfPlot:
       return AcfPacfReportText(project);
+    // Histograms and spectra
+    case kHistogramPlot:
+      return HistogramReportText(project.histogramBins);
+    case kResidualHistogramPlot:
+      return ResidualHistogramReportText(project.histogramBins);
+    case kResidualPlot:
+      return ResidualPlotText(project);
+    case kResidualAcfPlot:
+      return ResidualAcfText(project);
+    case kSpectrumPlot:
+      return SpectrumReportText(project);
+    case kCumulativeSpectrumPlot:
+      return CumulativeSpectrumReportText();
+    case kClassicalFitPlot:
+      return FitReportText(project);
+    // Smoothing
+    case kExponentialSmoothingPlot:
+    case kFftSmoothingPlot:
+    case kMovingAverageSmoothingPlot:
+      return SmoothingReportText(project, plotSlot);
     default:
       return std::nullopt;
   }
@@ -72,6 +100,13 @@ std::string PlotReportTitle(const Platform& ui, const UnivariateProject& project
   // title), as the ACF/PACF report itself sets it; a project rename writes the
   // registry's prefix instead ("ACF.PACF:INFO: " + name).
   if (plotSlot == kAcfPlot) return "INFO: " + ui.Title(project.plots[kAcfPlot].window);
+  // Histogram, spectrum, fit and smoothing reports are titled "INFO: " + their plot's title.
+  if (plotSlot >= kSpectrumPlot && plotSlot <= kClassicalFitPlot) return "INFO: " + ui.Title(project.plots[plotSlot].window);
+  if (plotSlot >= kExponentialSmoothingPlot && plotSlot <= kMovingAverageSmoothingPlot)
+    return "INFO: " + ui.Title(project.plots[plotSlot].window);
+  if (plotSlot == kResidualHistogramPlot) return "INFO: " + ui.Title(project.plots[plotSlot].window);
+  if (plotSlot == kResidualPlot || plotSlot == kResidualAcfPlot)
+    return "INFO: " + ui.Title(project.plots[plotSlot].window);
   return PlotReportTitlePrefix(plotSlot) + ProjectName(ui, project);
 }
 
@@ -122,7 +157,11 @@ void ResetForNewData(Platform& ui, UnivariateProject& project) {
   project.firstIndex = project.lastIndex = 0;
   for (auto* array : {&project.series, &project.untransformedSeries, &project.sampleAcf, &project.samplePacf,
                       &project.modelAcf, &project.modelPacf, &project.residuals, &project.residualAcf,
-                      &project.residualPacf, &project.periodogram})
+                      &project.residualPacf, &project.periodogram,
+                      // spectrum and smoothing results
+                      &project.smoothedPeriodogram, &project.cumulativePeriodogram, &project.daniellWeights,
+                      &project.exponentialSmoothed, &project.fftSmoothed, &project.movingAverageSmoothed,
+                      &project.movingAverageWeights})
     array->clear();
   for (int slot = kClassicalFitPlot; slot < kPlotSlotCount; ++slot) ClosePlotWindow(ui, project.plots[slot]);
   for (WindowId& report : project.reports) {
@@ -156,6 +195,12 @@ void RefreshViews(Platform& ui, UnivariateProject& project, bool dataChanged, bo
     SampleAcfPlot(ui, project);
     WritePlotReport(ui, project, kAcfPlot);
   }
+  // Model ACF and AR/MA Infinity; residuals recomputed with their tests, plot and ACF/PACF.
+  if (modelChanged) RefreshModelViews(ui, project);
+  RefreshResidualViews(ui, project);
+  // Histograms (data and residuals), then the spectrum and cumulative spectrum windows.
+  RefreshHistogramViews(ui, project);
+  RefreshSpectrumViews(ui, project);
 }
 
 void ReleaseProject(Platform& ui, UnivariateProject& project) {

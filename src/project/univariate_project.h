@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "arma/arma_model.h"
+#include "arma/estimation_settings.h"
 #include "plot/plot_window.h"
 #include "regression/regression_trend.h"
 #include "transform/transform_step.h"
@@ -56,6 +57,10 @@ struct UnivariateProject {
   std::vector<double> modelAcf, modelPacf;
   std::vector<double> residuals;
   std::vector<double> residualAcf, residualPacf;
+  // ARMA likelihood outputs: forecasts of the working series and their MSE.
+  std::vector<double> armaForecasts, armaForecastMse;
+  // Preliminary estimation (method, ACVF count, the method's own variance).
+  PreliminarySettings preliminary;
   int residualAcfLags = 40;
   int modelAcfLags = 40;
   int iterationCount = 0;

@@ -2,9 +2,11 @@
 
 #include <numeric>
 
+#include "arma/model_views.h"
 #include "project/project_views.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
+#include "stats/residual_views.h"
 #include "stats/sample_stats.h"
 
 namespace kora {
@@ -16,6 +18,8 @@ constexpr int kLagField = 1100;
 // Curve numbers of the ACF/PACF window.
 constexpr int kSampleAcfCurve = 1;
 constexpr int kSamplePacfCurve = 2;
+constexpr int kModelAcfCurve = 3;
+constexpr int kModelPacfCurve = 4;
 
 std::vector<double> Lags(size_t count) {
   std::vector<double> x(count);
@@ -27,6 +31,11 @@ void PutStems(PlotWindow& plot, int curve, int panel, const std::vector<double>&
   SetCurvePoints(plot, curve, kCurveStems, Lags(values.size()), values);
   SetCurvePanel(plot, curve, panel);
   plot.curves[curve - 1].boundCount = n;
+}
+
+void PutModelCurve(PlotWindow& plot, int curve, int panel, const std::vector<double>& values) {
+  SetCurvePoints(plot, curve, kCurveLine, Lags(values.size()), values);
+  SetCurvePanel(plot, curve, panel);
 }
 
 class SpecifyLagDialogModel : public platform::Dialog {
@@ -58,6 +67,10 @@ void DrawAcfPlot(platform::Platform& ui, UnivariateProject& project) {
   const bool sample = (flags & kAcfSample) && project.HasData() && !project.sampleAcf.empty();
   if (sample && (flags & kAcfPanel)) PutStems(plot, kSampleAcfCurve, 1, project.sampleAcf, project.count());
   if (sample && (flags & kPacfPanel)) PutStems(plot, kSamplePacfCurve, 2, project.samplePacf, project.count());
+  // Model curves are lines beside the sample stems.
+  const bool model = (flags & kAcfModel) && !project.modelAcf.empty();
+  if (model && (flags & kAcfPanel)) PutModelCurve(plot, kModelAcfCurve, 1, project.modelAcf);
+  if (model && (flags & kPacfPanel)) PutModelCurve(plot, kModelPacfCurve, 2, project.modelPacf);
   ComputeLimits(plot);
   ui.Invalidate(plot.window);
 }
@@ -104,6 +117,11 @@ bool SpecifyLagDialog(platform::Platform& ui, UnivariateProject& project) {
       SampleAcfPlot(ui, project);
       WritePlotReport(ui, project, kAcfPlot);
     }
+    if (PlotOpen(ui, project, kAcfPlot) && (project.acfDisplayFlags & kAcfModel)) {
+      ModelAcfPlot(ui, project);
+      WritePlotReport(ui, project, kAcfPlot);
+    }
+    if (PlotOpen(ui, project, kResidualAcfPlot)) ResidualAcfPlot(ui, project);
     return true;
   }
 }

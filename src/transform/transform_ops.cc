@@ -4,6 +4,8 @@
 #include <numeric>
 #include <utility>
 
+#include "transform/classical.h"
+
 namespace kora {
 
 namespace {
@@ -134,6 +136,9 @@ bool UndoTopStep(UnivariateProject& project) {
       return UndoSubtractMean(project);
     case kSubsequence:
       return UndoSubsequence(project);
+    case kClassicalSeasonal:
+    case kClassicalHarmonic:
+      return UndoClassical(project);
     default:
       return false;
   }

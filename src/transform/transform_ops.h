@@ -33,8 +33,8 @@ bool UndoBoxCox(UnivariateProject& project);
 bool UndoSubtractMean(UnivariateProject& project);
 bool UndoSubsequence(UnivariateProject& project);
 
-// Undoes the newest step by its kind. Classical decomposition steps (kinds 4
-// and 8) are undone by the decomposition code, so they give false here.
+// Undoes the newest step by its kind (classical steps through the
+// decomposition code).
 bool UndoTopStep(UnivariateProject& project);
 
 // The name of a step in the history text: "Difference", "Box-Cox",

@@ -22,7 +22,12 @@ async function pngOf(svg: string): Promise<Blob> {
   }
 }
 
-export async function writeClipboard(text: string | null, svg: string | null): Promise<void> {
+let latest = 0;
+
+// Writes what the engine copied; a page without the focus may not write, and
+// then writes when it gets the focus, unless something newer was copied since.
+export async function writeClipboard(text: string | null, svg: string | null, serial = ++latest): Promise<void> {
+  if (serial !== latest) return;
   try {
     if (text !== null) {
       await navigator.clipboard.writeText(text);
@@ -36,7 +41,8 @@ export async function writeClipboard(text: string | null, svg: string | null): P
       }
     }
   } catch (error) {
-    console.warn('KORA: the clipboard cannot be written', error);
+    if (!document.hasFocus()) window.addEventListener('focus', () => void writeClipboard(text, svg, serial), { once: true });
+    else console.warn('KORA: the clipboard cannot be written', error);
   }
 }
 

@@ -23,6 +23,7 @@ export class ModalLayer {
 
   render(snapshot: Snapshot): void {
     const modals = snapshot.modals;
+    const before = this.views.length;
     let keep = 0;
     while (keep < modals.length && keep < this.views.length && this.views[keep].matches(modals[keep] as never)) keep++;
     for (const gone of this.views.splice(keep)) gone.element.remove();
@@ -43,8 +44,9 @@ export class ModalLayer {
     this.layer.classList.toggle('open', anyOpen);
     this.app.inert = anyOpen;
     if (anyOpen) hideTooltip();
+    // A window that just opened takes the focus at once; later the focus waits for the engine.
     const top = this.views[this.views.length - 1];
-    if (top && !this.connection.busy) top.focusDefault();
+    if (top && (!this.connection.busy || this.views.length > before || keep < before)) top.focusDefault();
   }
 
   private create(modal: Modal): ModalView {

@@ -58,7 +58,14 @@ export async function startKora() {
         resolveUrl(match[1]);
       }
     });
-    child.once('exit', (code) => reject(new Error(`kora ended with ${code}: ${errors}`)));
+    child.once('error', (error) => {
+      clearTimeout(timer);
+      reject(error);
+    });
+    child.once('exit', (code) => {
+      clearTimeout(timer);
+      reject(new Error(`kora ended with ${code}: ${errors}`));
+    });
   });
   const origin = new URL(url).origin;
   const token = new URL(url).searchParams.get('token');

@@ -15,6 +15,13 @@ describe('a first session with the Nile series', () => {
 
   const status = () => page.locator('.status-part').allTextContents();
   const activeTitle = () => page.locator('.mdi-window.active .title-text').textContent();
+  // Cascade shows every title bar; a click on one activates that window.
+  const focusWindow = async (title) => {
+    await menu(page, 'Window', 'Cascade');
+    await page.waitForTimeout(150);
+    await windowByTitle(page, title).locator('.title-text').click();
+    await page.waitForFunction((t) => document.querySelector('.mdi-window.active .title-text')?.textContent === t, title);
+  };
 
   before(async () => {
     kora = await startKora();
@@ -84,7 +91,7 @@ describe('a first session with the Nile series', () => {
 
   it('draws the sample ACF/PACF with stems and the ±1.96/√n bounds', async () => {
     await tool(page, 40047);
-    const title = 'ACF/PACF:data/nile.txt';
+    const title = 'ACF/PACF: data/nile.txt';
     await windowByTitle(page, title).locator('svg').waitFor();
     const d = await drawing(page, title);
     assert.deepEqual(d.texts.filter((t) => t.text === 'ACF' || t.text === 'PACF').map((t) => t.text), ['ACF', 'PACF']);
@@ -145,16 +152,20 @@ describe('a first session with the Nile series', () => {
     const x = xAxis(d, 0, d.width);
     const y = yAxis(d, 0, d.width);
     const box = await windowByTitle(page, 'data/nile.txt').locator('.plot-client').boundingBox();
+    const earlier = (await status())[2];
     await page.mouse.move(box.x + 200, box.y + 150);
-    await page.waitForFunction(() => /^\( .*, .* \)$/.test(document.querySelectorAll('.status-part')[2]?.textContent ?? ''));
+    await page.waitForFunction((old) => {
+      const text = document.querySelectorAll('.status-part')[2]?.textContent ?? '';
+      return text !== old && /^\( .*, .* \)$/.test(text);
+    }, earlier);
     const [, px, py] = /^\( (\S+), (\S+) \)$/.exec((await status())[2]);
     assert.ok(Math.abs(Number(px) - x.toValue(200)) < 2 * x.unit, `${px} vs ${x.toValue(200)}`);
     assert.ok(Math.abs(Number(py) - y.toValue(150)) < 2 * y.unit, `${py} vs ${y.toValue(150)}`);
   });
 
   it('refuses a plot limit that is not a number and takes good ones', async () => {
-    const title = 'ACF/PACF:data/nile.txt';
-    await windowByTitle(page, title).locator('.title-text').click();
+    const title = 'ACF/PACF: data/nile.txt';
+    await focusWindow(title);
     await menu(page, 'Plot', 'Zoom', 'Manual');
     const dialog = topModal(page);
     await dialog.locator('.title-text', { hasText: 'Set plot limits' }).waitFor();
@@ -199,7 +210,7 @@ describe('a first session with the Nile series', () => {
     assert.equal((await status())[0], 'New Multivariate Project');
     assert.equal(await page.locator('.tool-button').count(), 5);
     await screenshot(page, '08-multivariate');
-    await windowByTitle(page, 'Nile').locator('.title-text').click();
+    await focusWindow('Nile');
     await page.waitForFunction(() => document.getElementById('menubar')?.dataset.kind === 'TARN_MENU');
     assert.equal((await status())[0], 'Nile');
     assert.ok((await page.locator('.tool-button').count()) > 20);
@@ -213,7 +224,7 @@ describe('a first session with the Nile series', () => {
   });
 
   it('duplicates a plot', async () => {
-    await windowByTitle(page, 'ACF/PACF:Nile').locator('.title-text').click();
+    await focusWindow('ACF/PACF:Nile');
     await tool(page, 40041);
     const copy = windowByTitle(page, '(DUPLICATE) ACF/PACF:Nile');
     await copy.locator('svg').waitFor();

@@ -89,8 +89,15 @@ export async function drawing(page, title) {
 
 // The y-axis of the panel whose labels stand left of pixel column `beforeX`:
 // pixel row to data value, fitted through its labelled ticks.
+// A label stands at its tick mark: the short horizontal line ending just right of it.
 export function yAxis(d, fromX, toX) {
-  const ticks = d.texts.filter((t) => t.anchor === 'end' && t.x >= fromX && t.x < toX).map((t) => ({ v: Number(t.text), p: t.y }));
+  const ticks = d.texts
+    .filter((t) => t.anchor === 'end' && t.x >= fromX && t.x < toX)
+    .map((t) => {
+      const marks = d.lines.filter((l) => l.y1 === l.y2 && !l.dashed && Math.min(l.x1, l.x2) >= t.x - 2 && Math.min(l.x1, l.x2) <= t.x + 15);
+      marks.sort((a, b) => Math.abs(a.y1 - t.y) - Math.abs(b.y1 - t.y));
+      return { v: Number(t.text), p: marks[0]?.y1 ?? t.y };
+    });
   return linearFit(ticks);
 }
 

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+#include "arma/likelihood.h"
+#include "arma/model_acvf.h"
+#include "arma_test_data.h"
+
+namespace kora {
+namespace {
+
+using testing::MeanCorrected;
+using testing::ModelOf;
+using testing::ReadReference;
+using testing::ReadSeries;
+
+std::vector<double> Simulate(const ArmaModel& model, int n, unsigned seed) {
+  std::mt19937 rng(seed);
+  std::normal_distribution<double> noise(0.0, 1.0);
+  const int burn = 200;
+  std::vector<double> z(n + burn), x(n + burn, 0.0);
+  for (double& v : z) v = noise(rng);
+  for (int t = 0; t < n + burn; ++t) {
+    double v = z[t];
+    for (int j = 1; j <= model.arOrder && t - j >= 0; ++j) v += model.phi[j - 1] * x[t - j];
+    for (int j = 1; j <= model.maOrder && t - j >= 0; ++j) v += model.theta[j - 1] * z[t - j];
+    x[t] = v;
+  }
+  return {x.begin() + burn, x.end()};
+}
+
+// x' G^-1 x and ln det G for the Toeplitz matrix G of gamma, by Cholesky.
+std::pair<double, double> QuadraticFormAndLogDet(const std::vector<double>& gamma,
+                                                 const std::vector<double>& x) {
+  const int n = static_cast<int>(x.size());
+  std::vector<std::vector<double>> l(n, std::vector<double>(n, 0.0));
+  double logDet = 0;
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j <= i; ++j) {
+      double sum = std::abs(i - j) < static_cast<int>(gamma.size()) ? gamma[std::abs(i - j)] : 0.0;
+      for (int k = 0; k < j; ++k) sum -= l[i][k] * l[j][k];
+      l[i][j] = i == j ? std::sqrt(sum) : sum / l[j][j];
+    }
+    logDet += 2 * std::log(l[i][i]);
+  }
+  std::vector<double> y(n);
+  double quad = 0;
+  for (int i = 0; i < n; ++i) {
+    double sum = x[i];
+    for (int k = 0; k < i; ++k) sum -= l[i][k] * y[k];
+    y[i] = sum / l[i][i];
+    quad += y[i] * y[i];
+  }
+  return {quad, logDet};
+}
+
+TEST(ArmaLikelihood, ReproducesExactMaximumLikelihoodFitsOfR) {
+  const auto reference = ReadReference("arma_ml");
+  for (const auto& [name, fit] : reference["fits"].items()) {
+    SCOPED_TRACE(name);
+    const std::vector<double> x = MeanCorrected(ReadSeries(fit["series"]));
+    ASSERT_EQ(static_cast<int>(x.size()), fit["n"].get<int>());
+    ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
+    // The steady-state cut-off freezes r(t) - 1 at about the tolerance: the
+    // tolerance of maximum likelihood estimation stays within 1e-5, a fine one
+    // gives the exact value.
+    model.innovTolerance = 5.0e-5;
+    ASSERT_EQ(ArmaLikelihood(x, model, kMaximumLikelihood).status, 0);
+    const double sigma2 = fit["sigma2"];
+    EXPECT_NEAR(model.whiteNoiseVariance, sigma2, 1e-5 * sigma2);
+    model.innovTolerance = 1.0e-10;
+    const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
+    ASSERT_EQ(out.status, 0);
+    EXPECT_NEAR(model.whiteNoiseVariance, sigma2, 1e-6 * sigma2);
+    EXPECT_DOUBLE_EQ(model.objective, model.reducedLikelihood);
+    // The reference uses exact pi; the summaries take 2 pi as 6.28318.
+    const int n = out.n;
+    const double m2 =
+        Minus2LogLikelihood(n, model.whiteNoiseVariance, model.whiteNoiseVariance, model.reducedLikelihood);
+    const double exactPiShift = n * (std::log(2 * M_PI) - std::log(6.28318));
+    EXPECT_NEAR(m2 + exactPiShift, fit["m2loglik"].get<double>(), 1e-6 * fit["m2loglik"].get<double>());
+    const int k = model.arOrder + model.maOrder;
+    EXPECT_NEAR(Aicc(m2, n, k) + exactPiShift, fit["aicc"].get<double>(), 1e-6 * fit["aicc"].get<double>());
+  }
+}
+
+TEST(ArmaLikelihood, AgreesWithTheDenseGaussianDensity) {
+  const std::vector<std::pair<std::vector<double>, std::vector<double>>> models = {
+      {{0.5, -0.3}, {0.4, 0.2, -0.3}}, {{0.9, -0.2, 0.1}, {0.6}}, {{}, {0.8, -0.5}}, {{-0.7}, {}}, {{}, {}}};
+  for (const auto& [phi, theta] : models) {
+    ArmaModel model = ModelOf(phi, theta, 2.0);
+    const std::vector<double> x = Simulate(model, 45, 7);
+    model.innovTolerance = 0.0;
+    const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
+    ASSERT_EQ(out.status, 0);
+    std::vector<double> gamma;
+    if (model.arOrder == 0) {
+      gamma = MaAcvf(50, model.maOrder, model.theta.data(), 1.0);
+    } else {
+      ASSERT_EQ(
+          ModelAcvf(50, kAcvfCompute, CombinedCoefficients(model), model.arOrder, model.maOrder, 1.0, gamma),
+          0);
+    }
+    const auto [quad, logDet] = QuadraticFormAndLogDet(gamma, x);
+    EXPECT_NEAR(out.s, quad, 1e-9 * quad);
+    EXPECT_NEAR(out.logSum, logDet, 1e-9);
+    EXPECT_NEAR(model.whiteNoiseVariance, quad / x.size(), 1e-9 * quad);
+    EXPECT_NEAR(model.reducedLikelihood, std::log(quad / x.size()) + logDet / x.size(), 1e-9);
+  }
+}
+
+TEST(ArmaLikelihood, ClosedFormsAndModes) {
+  const std::vector<double> x = {1.5, -0.5, 2.0, 0.25, -1.0, 0.5};
+  const int n = 6;
+  double sumSquares = 0;
+  for (double v : x) sumSquares += v * v;
+  // White noise: S = sum x^2, r = 1.
+  ArmaModel white;
+  white.storeResiduals = true;
+  LikelihoodOutcome out = ArmaLikelihood(x, white, kMaximumLikelihood);
+  ASSERT_EQ(out.status, 0);
+  EXPECT_NEAR(out.s, sumSquares, 1e-12);
+  EXPECT_NEAR(out.logSum, 0.0, 1e-12);
+  EXPECT_EQ(white.arOrder, 0);
+  EXPECT_NEAR(white.reducedLikelihood, std::log(sumSquares / n), 1e-12);
+  for (int t = 0; t < n; ++t) EXPECT_NEAR(out.residuals[t], x[t], 1e-12);
+
+  // AR(1): r(0) = 1/(1-phi^2), r(t) = 1.
+  const double phi = 0.6;
+  ArmaModel ar = ModelOf({phi}, {});
+  out = ArmaLikelihood(x, ar, kLeastSquares);
+  double s = (1 - phi * phi) * x[0] * x[0];
+  for (int t = 1; t < n; ++t) s += (x[t] - phi * x[t - 1]) * (x[t] - phi * x[t - 1]);
+  EXPECT_NEAR(out.s, s, 1e-12);
+  EXPECT_NEAR(out.logSum, -std::log(1 - phi * phi), 1e-12);
+  EXPECT_NEAR(ar.whiteNoiseVariance, s / (n - 1), 1e-12);  // least squares: S/(n-p-q)
+  EXPECT_NEAR(ar.objective, std::log(s / (n - 1)), 1e-12);
+  ArmaLikelihood(x, ar, kMaximumLikelihood);
+  EXPECT_NEAR(ar.whiteNoiseVariance, s / n, 1e-12);
+  EXPECT_EQ(ar.functionEvaluations, 2);
+
+  // A non-causal model fails and leaves every likelihood field as it was.
+  ArmaModel bad = ModelOf({1.0}, {0.3}, 3.5);
+  bad.reducedLikelihood = 7;
+  bad.objective = 8;
+  out = ArmaLikelihood(x, bad, kMaximumLikelihood);
+  EXPECT_EQ(out.status, -1);
+  EXPECT_EQ(bad.whiteNoiseVariance, 3.5);
+  EXPECT_EQ(bad.reducedLikelihood, 7);
+  EXPECT_EQ(bad.objective, 8);
+  EXPECT_EQ(bad.functionEvaluations, 1);
+
+  // A constant (mean-corrected) series: S = 0, no logarithm is taken.
+  ArmaModel zero = ModelOf({0.5}, {});
+  zero.reducedLikelihood = 3;
+  out = ArmaLikelihood(std::vector<double>(10, 0.0), zero, kMaximumLikelihood);
+  EXPECT_EQ(out.status, 0);
+  EXPECT_EQ(zero.whiteNoiseVariance, 0.0);
+  EXPECT_EQ(zero.reducedLikelihood, 3);
+  EXPECT_EQ(Minus2LogLikelihood(10, 0.0, 0.0, 3), 0.0);
+}
+
+TEST(ArmaLikelihood, MultiplicativeRelationsAreAppliedBeforeTheEvaluation) {
+  const std::vector<double> x = Simulate(ModelOf({0.5, 0.0, -0.2}, {}), 80, 3);
+  ArmaModel related = ModelOf({0.5, 0.4, 0.0}, {});
+  related.multRelationCount = 1;
+  related.multRelationTarget[0] = 3;  // phi3 = -(phi1 phi2)
+  related.multRelationFactor1[0] = 1;
+  related.multRelationFactor2[0] = 2;
+  ArmaModel direct = ModelOf({0.5, 0.4, -0.2}, {});
+  ArmaLikelihood(x, related, kMaximumLikelihood);
+  ArmaLikelihood(x, direct, kMaximumLikelihood);
+  EXPECT_DOUBLE_EQ(related.reducedLikelihood, direct.reducedLikelihood);
+}
+
+TEST(ArmaLikelihood, SteadyStateKeepsLongSeriesLinear) {
+  ArmaModel model = ModelOf({0.7}, {0.5, -0.3});
+  const std::vector<double> x = Simulate(model, 400000, 11);
+  model.innovTolerance = 5.0e-5;
+  const auto start = std::chrono::steady_clock::now();
+  const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ASSERT_EQ(out.status, 0);
+  EXPECT_LT(model.convergeIndex, 60);
+  EXPECT_GT(model.convergeIndex, 4);
+  EXPECT_NEAR(model.whiteNoiseVariance, 1.0, 0.01);
+  EXPECT_LT(seconds, 5.0);
+
+  // theta = 1 is not invertible: still evaluated, r(n) decreasing towards 1,
+  // and no steady state within a short series at a fine tolerance.
+  ArmaModel unit = ModelOf({}, {1.0});
+  const std::vector<double> y = Simulate(unit, 300, 5);
+  const std::vector<double> gamma = MaAcvf(2, 1, unit.theta.data(), 1.0);
+  InnovationsKernel kappa(CombinedCoefficients(unit), 0, 1, gamma);
+  const InnovationsResult run = InnovationsAlgorithm(kappa, y, CombinedCoefficients(unit), 1.0e-7, false);
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.convergeIndex, 300);
+  for (int t = 1; t <= 300; ++t) EXPECT_LT(run.r[t], run.r[t - 1]);
+  EXPECT_NEAR(run.r[300], 1.0 + 1.0 / 301, 1e-9);  // r(n) = (n+2)/(n+1) for theta = 1
+}
+
+TEST(InnovationsCoefficients, ConvergeToTheInvertibleMaPart) {
+  const std::vector<double> x = Simulate(ModelOf({}, {0.5}), 30, 2);
+  ArmaModel model = ModelOf({}, {2.0});
+  const InnovationsCoefficientsResult result = InnovationsCoefficients(x, model);
+  ASSERT_EQ(result.status, 0);
+  EXPECT_NEAR(result.theta[0], 0.5, 1e-6);
+  EXPECT_NEAR(result.r, 4.0, 1e-5);
+  // theta(z) = (1 + 2z)(1 - 0.25 z) = 1 + 1.75 z - 0.5 z^2 has the invertible
+  // equivalent (1 + 0.5z)(1 - 0.25z) = 1 + 0.25 z - 0.125 z^2.
+  ArmaModel ma2 = ModelOf({0.3}, {1.75, -0.5});
+  const InnovationsCoefficientsResult two = InnovationsCoefficients(x, ma2);
+  EXPECT_NEAR(two.theta[0], 0.25, 1e-5);
+  EXPECT_NEAR(two.theta[1], -0.125, 1e-5);
+}
+
+TEST(ArmaLikelihood, ForecastModeMatchesR) {
+  const auto reference = ReadReference("arma_ml");
+  const auto& fit = reference["fits"]["nile_ARMA(1,1)"];
+  const auto& forecast = reference["forecast_nile_ARMA(1,1)"];
+  const std::vector<double> x = MeanCorrected(ReadSeries("nile"));
+  ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
+  model.innovTolerance = 1e-9;
+  const LikelihoodOutcome out = ArmaLikelihood(x, model, 10);
+  ASSERT_EQ(out.status, 0);
+  const auto pred = forecast["pred_mean_corrected"].get<std::vector<double>>();
+  const auto se = forecast["sqrt_mse"].get<std::vector<double>>();
+  ASSERT_EQ(out.forecasts.size(), 10u);
+  for (int h = 0; h < 10; ++h) {
+    EXPECT_NEAR(out.forecasts[h], pred[h], 1e-5 * std::abs(pred[0]));
+    EXPECT_NEAR(std::sqrt(out.forecastMse[h]), se[h], 1e-6 * se[h]);
+  }
+}
+
+TEST(LikelihoodSummaries, FormulasAndUndefinedCases) {
+  // sigma2 = S': n ln 2pi + n l + n, with 2 pi = 6.28318.
+  EXPECT_NEAR(Minus2LogLikelihood(50, 2.0, 2.0, 0.8), 50 * (std::log(6.28318) + 0.8 + 1), 1e-10);
+  EXPECT_NEAR(Minus2LogLikelihood(50, 4.0, 2.0, 0.8),
+              50 * (0.5 + std::log(6.28318) + 0.8 + std::log(4.0) - std::log(2.0)), 1e-10);
+  EXPECT_NEAR(Aicc(100, 50, 2), 100 + 2.0 * 3 * 50 / 46, 1e-12);
+  EXPECT_EQ(Aicc(100, 4, 2), 0.0);
+  EXPECT_NEAR(AiccCorrectedForRegression(100, 50, 1, 1, 2), 100 + 2.0 * 5 * 50 / 44, 1e-12);
+  EXPECT_NEAR(Fpe(2.0, 50, 2), 2.0 * 52 / 48, 1e-12);
+  const std::vector<double> x = {1, -2, 3, -1, 2, -3, 1, 0};  // mean square 29/8
+  const double s2 = 29.0 / 8;
+  EXPECT_NEAR(Bic(x, 1.5, 2),
+              8 * (std::log(1.5) + std::log(6.28318) + 1) - 6 * std::log(1 - 2.0 / 8) +
+                  2 * std::log(8 * (s2 / 1.5 - 1) / 2),
+              1e-10);
+  EXPECT_EQ(Bic(x, 4.0, 2), 0.0);  // s2 <= sigma2
+  EXPECT_EQ(Bic(x, 1.5, 0), 0.0);
+}
+
+}  // namespace
+}  // namespace kora
