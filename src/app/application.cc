@@ -66,9 +66,9 @@ bool Application::Reachable(int command) const {
 }
 
 void Application::Dispatch(int command) {
-  const CommandSpec* spec = FindCommand(command);
-  if (!spec) return;  // left to the default procedure: nothing happens
-  switch (spec->needs) {
+  const CommandEntry* entry = FindCommand(command);
+  if (!entry) return;  // left to the default procedure: nothing happens
+  switch (entry->needs) {
     case Needs::kNothing:
       break;
     case Needs::kProject:
@@ -81,7 +81,7 @@ void Application::Dispatch(int command) {
       if (!CurrentMultivariate()) return;
       break;
   }
-  spec->run(*this);
+  entry->run(*this);
 }
 
 void Application::MakeCurrent(int slot) {
@@ -223,6 +223,7 @@ void Application::OnFrameEvent(const UserEvent& event) {
       return;
     case EventType::ClientSize:
       ui.SetClientSize(event.width, event.height);
+      if (event.x >= 0 && event.y >= 0) ui.SetFrameSize(event.x, event.y);
       return;
     default:
       HandleInspection(event);

@@ -12,14 +12,14 @@ enum class Needs {
   kMultivariate,
 };
 
-struct CommandSpec {
+struct CommandEntry {
   int id;
   Needs needs;
   void (*run)(Application&);
 };
 
 // The entry of a command id, or null for ids the frame leaves to the default procedure.
-const CommandSpec* FindCommand(int id);
+const CommandEntry* FindCommand(int id);
 
 // Handlers, grouped by file.
 // project_commands.cc
@@ -80,6 +80,8 @@ void PreliminaryCommand(Application& app);
 void MaxLikelihoodCommand(Application& app);
 // simulate_commands.cc
 void SimulateCommand(Application& app);
+// forecast_commands.cc
+void ArmaForecastCommand(Application& app);
 // window_commands.cc
 void PrintCommand(Application& app);
 void InfoCommand(Application& app);

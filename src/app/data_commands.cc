@@ -71,12 +71,12 @@ class ExportDialog : public platform::Dialog {
 }  // namespace
 
 bool ImportFile(Application& app, UnivariateProject& project) {
-  platform::FileDialogSpec spec;
-  spec.title = "Open file";
-  spec.initialName = "*.kra";
-  spec.filters = KoraFilters();
-  spec.mustExist = true;
-  auto path = app.ui.ChooseFile(spec);
+  platform::FileDialogOptions options;
+  options.title = "Open file";
+  options.initialName = "*.kra";
+  options.filters = KoraFilters();
+  options.mustExist = true;
+  auto path = app.ui.ChooseFile(options);
   if (!path) return false;
 
   project.projectFile = *path;
@@ -151,13 +151,13 @@ void ExportCommand(Application& app) {
     return;
   }
   if (values->empty()) return;
-  platform::FileDialogSpec spec;
-  spec.save = true;
-  spec.title = "Save KORA file";
-  spec.initialName = "*.kra";
-  spec.filters = KoraFilters();
-  spec.overwritePrompt = true;
-  auto path = app.ui.ChooseFile(spec);
+  platform::FileDialogOptions options;
+  options.save = true;
+  options.title = "Save KORA file";
+  options.initialName = "*.kra";
+  options.filters = KoraFilters();
+  options.overwritePrompt = true;
+  auto path = app.ui.ChooseFile(options);
   if (!path) return;
   std::error_code error;
   if (std::filesystem::exists(*path, error)) {

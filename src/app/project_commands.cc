@@ -111,14 +111,14 @@ void OpenProjectCommand(Application& app) {
 void SaveProjectAsCommand(Application& app) {
   UnivariateProject* project = app.CurrentUnivariate();
   if (!project) return;
-  platform::FileDialogSpec spec;
-  spec.save = true;
-  spec.title = "Save KORA file";
-  spec.initialName = "*.kra";
-  spec.filters = {{"KORA Files (*.KRA)", "*.KRA"}, {"All Files (*.*)", "*.*"}};
-  spec.defaultExtension = "KRA";
-  spec.overwritePrompt = true;
-  auto path = app.ui.ChooseFile(spec);
+  platform::FileDialogOptions options;
+  options.save = true;
+  options.title = "Save KORA file";
+  options.initialName = "*.kra";
+  options.filters = {{"KORA Files (*.KRA)", "*.KRA"}, {"All Files (*.*)", "*.*"}};
+  options.defaultExtension = "KRA";
+  options.overwritePrompt = true;
+  auto path = app.ui.ChooseFile(options);
   if (!path) return;
   std::error_code ignored;
   std::filesystem::remove(*path, ignored);

@@ -75,7 +75,8 @@ json ModalJson(const platform::Platform::Modal& m) {
   for (const auto& f : m.file.filters) filters.push_back({{"name", f.name}, {"pattern", f.pattern}});
   return {{"kind", "file"},          {"save", m.file.save},
           {"title", m.file.title},   {"initialName", m.file.initialName},
-          {"filters", filters},      {"defaultExtension", m.file.defaultExtension}};
+          {"filters", filters},      {"defaultExtension", m.file.defaultExtension},
+          {"mustExist", m.file.mustExist}, {"overwritePrompt", m.file.overwritePrompt}};
 }
 
 }  // namespace

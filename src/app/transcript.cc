@@ -29,12 +29,12 @@ void Transcript::MessageShown(const platform::MessageBoxState& m) {
   out_ << (m.yesNo ? "question " : "message ") << Quoted(m.caption) << " " << Quoted(m.text) << "\n";
 }
 
-void Transcript::FileDialogOpened(const platform::FileDialogSpec& spec) {
-  out_ << "file dialog " << Quoted(spec.title) << " opened\n";
+void Transcript::FileDialogOpened(const platform::FileDialogOptions& options) {
+  out_ << "file dialog " << Quoted(options.title) << " opened\n";
 }
 
-void Transcript::FileDialogClosed(const platform::FileDialogSpec& spec, const std::optional<std::string>& path) {
-  out_ << "file dialog " << Quoted(spec.title) << " closed " << (path ? Quoted(*path) : "(Cancel)") << "\n";
+void Transcript::FileDialogClosed(const platform::FileDialogOptions& options, const std::optional<std::string>& path) {
+  out_ << "file dialog " << Quoted(options.title) << " closed " << (path ? Quoted(*path) : "(Cancel)") << "\n";
 }
 
 void Transcript::HelpRequested(const std::string& topic) { out_ << "help \"TARN.HLP\" " << topic << "\n"; }

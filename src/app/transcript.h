@@ -18,8 +18,8 @@ class Transcript : public platform::PlatformObserver {
   void DialogOpened(const platform::Dialog& d) override;
   void DialogClosed(const platform::Dialog& d) override;
   void MessageShown(const platform::MessageBoxState& m) override;
-  void FileDialogOpened(const platform::FileDialogSpec& spec) override;
-  void FileDialogClosed(const platform::FileDialogSpec& spec, const std::optional<std::string>& path) override;
+  void FileDialogOpened(const platform::FileDialogOptions& options) override;
+  void FileDialogClosed(const platform::FileDialogOptions& options, const std::optional<std::string>& path) override;
   void HelpRequested(const std::string& topic) override;
   void PrintRequested(const platform::ChildWindow& w) override;
   void Output(const std::string& text) override { out_ << text; }

@@ -67,42 +67,42 @@ bool Platform::Ask(const std::string& caption, const std::string& text) {
 namespace {
 
 // A save dialog appends its default extension to a name without one.
-std::string WithDefaultExtension(const FileDialogSpec& spec, std::string path) {
-  if (!spec.save || spec.defaultExtension.empty()) return path;
+std::string WithDefaultExtension(const FileDialogOptions& options, std::string path) {
+  if (!options.save || options.defaultExtension.empty()) return path;
   const auto slash = path.find_last_of('/');
   if (path.find('.', slash == std::string::npos ? 0 : slash + 1) == std::string::npos)
-    path += "." + spec.defaultExtension;
+    path += "." + options.defaultExtension;
   return path;
 }
 
 }  // namespace
 
-std::optional<std::string> Platform::ChooseFile(const FileDialogSpec& spec) {
+std::optional<std::string> Platform::ChooseFile(const FileDialogOptions& options) {
   Modal modal;
   modal.kind = Modal::Kind::File;
-  modal.file = spec;
+  modal.file = options;
   std::optional<ModalGuard> guard(std::in_place, *this, modal);
-  observer_.FileDialogOpened(spec);
+  observer_.FileDialogOpened(options);
   for (;;) {
     UserEvent event = NextModalEvent();
-    if (event.type == EventType::File && spec.mustExist && !std::filesystem::is_regular_file(event.text)) {
+    if (event.type == EventType::File && options.mustExist && !std::filesystem::is_regular_file(event.text)) {
       // The dialog itself refuses a file that is not there and stays open.
       source_.Reject(event, "no file \"" + event.text + "\"");
       continue;
     }
-    if (event.type == EventType::File && spec.save && spec.overwritePrompt &&
-        std::filesystem::exists(WithDefaultExtension(spec, event.text)) &&
-        !Ask(spec.title, WithDefaultExtension(spec, event.text) + " already exists.\nDo you want to replace it?")) {
+    if (event.type == EventType::File && options.save && options.overwritePrompt &&
+        std::filesystem::exists(WithDefaultExtension(options, event.text)) &&
+        !Ask(options.title, WithDefaultExtension(options, event.text) + " already exists.\nDo you want to replace it?")) {
       continue;  // the dialog stays open for another name
     }
     if (event.type == EventType::File || event.type == EventType::Cancel) {
       guard.reset();
       std::optional<std::string> path;
-      if (event.type == EventType::File) path = WithDefaultExtension(spec, event.text);
-      observer_.FileDialogClosed(spec, path);
+      if (event.type == EventType::File) path = WithDefaultExtension(options, event.text);
+      observer_.FileDialogClosed(options, path);
       return path;
     }
-    source_.Reject(event, "a file dialog is open (\"" + spec.title + "\")");
+    source_.Reject(event, "a file dialog is open (\"" + options.title + "\")");
   }
 }
 
@@ -329,6 +329,12 @@ void Platform::Minimize(WindowId id) {
 void Platform::Restore(WindowId id) {
   ChildWindow* w = Window(id);
   if (!w || (!w->minimized && !w->maximized)) return;
+  if (w->maximized && !w->minimized && w->normalWidth > 0) {
+    w->x = w->normalX;
+    w->y = w->normalY;
+    w->width = w->normalWidth;
+    w->height = w->normalHeight;
+  }
   w->minimized = false;
   w->maximized = false;
   ++w->revision;
@@ -338,6 +344,12 @@ void Platform::Restore(WindowId id) {
 void Platform::Maximize(WindowId id) {
   ChildWindow* w = Window(id);
   if (!w) return;
+  if (!w->maximized) {
+    w->normalX = w->x;
+    w->normalY = w->y;
+    w->normalWidth = w->width;
+    w->normalHeight = w->height;
+  }
   w->minimized = false;
   w->maximized = true;
   ++w->revision;
@@ -370,8 +382,8 @@ void Platform::Cascade() {
     w.maximized = false;
     w.x = 24 * k;
     w.y = 24 * k;
-    w.width = std::max(240, clientWidth_ * 2 / 3);
-    w.height = std::max(160, clientHeight_ * 2 / 3);
+    w.width = std::max(240, clientWidth_ * 2 / 3 - frameWidth_);
+    w.height = std::max(160, clientHeight_ * 2 / 3 - frameHeight_);
     ++w.revision;
     observer_.WindowChanged(w);
     ++k;
@@ -390,10 +402,11 @@ void Platform::Tile() {
   for (int i = 0; i < n; ++i) {
     ChildWindow& w = windows_[shown[i]];
     w.maximized = false;
-    w.width = clientWidth_ / columns;
-    w.height = clientHeight_ / rows;
-    w.x = (i / rows) * w.width;
-    w.y = (i % rows) * w.height;
+    const int slotWidth = clientWidth_ / columns, slotHeight = clientHeight_ / rows;
+    w.x = (i / rows) * slotWidth;
+    w.y = (i % rows) * slotHeight;
+    w.width = std::max(1, slotWidth - frameWidth_);
+    w.height = std::max(1, slotHeight - frameHeight_);
     ++w.revision;
     observer_.WindowChanged(w);
   }
@@ -402,6 +415,11 @@ void Platform::Tile() {
 void Platform::SetClientSize(int width, int height) {
   clientWidth_ = std::max(width, 200);
   clientHeight_ = std::max(height, 150);
+}
+
+void Platform::SetFrameSize(int width, int height) {
+  frameWidth_ = std::clamp(width, 0, 200);
+  frameHeight_ = std::clamp(height, 0, 200);
 }
 
 void Platform::SetClipboardText(std::string text) {

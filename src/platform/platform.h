@@ -34,7 +34,10 @@ struct ChildWindow {
   int ownerSlot = 0;
   bool minimized = false;
   bool maximized = false;
-  int x = 0, y = 0, width = 480, height = 320;  // frame rectangle in the client area, pixels
+  // Position of the window in the client area and the size of its client
+  // area (what a plot is painted into), pixels.
+  int x = 0, y = 0, width = 480, height = 320;
+  int normalX = 0, normalY = 0, normalWidth = 0, normalHeight = 0;  // kept while maximised
   unsigned revision = 0;                        // bumped on every change of contents
 };
 
@@ -43,7 +46,7 @@ struct FileFilter {
   std::string pattern;  // "*.KRA"
 };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
   bool save = false;
   std::string title;
   std::string initialName;
@@ -72,8 +75,8 @@ class PlatformObserver {
   virtual void DialogClosed(const Dialog&) {}
   virtual void MessageShown(const MessageBoxState&) {}
   virtual void MessageAnswered(const MessageBoxState&, EventType answer) {}
-  virtual void FileDialogOpened(const FileDialogSpec&) {}
-  virtual void FileDialogClosed(const FileDialogSpec&, const std::optional<std::string>& path) {}
+  virtual void FileDialogOpened(const FileDialogOptions&) {}
+  virtual void FileDialogClosed(const FileDialogOptions&, const std::optional<std::string>& path) {}
   virtual void HelpRequested(const std::string& topic) {}
   virtual void PrintRequested(const ChildWindow&) {}
   virtual void ClipboardChanged() {}
@@ -119,7 +122,7 @@ class Platform {
   // Modal dialog: runs until a handler ends it; returns the end code.
   int RunDialog(Dialog& dialog);
   // File dialog: the chosen path, or nothing when cancelled.
-  std::optional<std::string> ChooseFile(const FileDialogSpec& spec);
+  std::optional<std::string> ChooseFile(const FileDialogOptions& options);
 
   // Child windows
   WindowId CreateWindow(int kind, const std::string& title, int ownerSlot);
@@ -144,6 +147,9 @@ class Platform {
   void Cascade();
   void Tile();
   void SetClientSize(int width, int height);
+  // What a renderer adds around a window's client area (borders, title bar);
+  // Cascade and Tile leave room for it.
+  void SetFrameSize(int width, int height);
   int clientWidth() const { return clientWidth_; }
   int clientHeight() const { return clientHeight_; }
 
@@ -160,7 +166,7 @@ class Platform {
     enum class Kind { Dialog, Message, File } kind = Kind::Dialog;
     Dialog* dialog = nullptr;
     MessageBoxState message;
-    FileDialogSpec file;
+    FileDialogOptions file;
   };
   const std::vector<Modal>& modals() const { return modals_; }
 
@@ -189,6 +195,7 @@ class Platform {
   WindowId nextWindowId_ = 1;
   WindowId focused_ = 0;
   int clientWidth_ = 1200, clientHeight_ = 760;
+  int frameWidth_ = 8, frameHeight_ = 30;
   Clipboard clipboard_;
   std::vector<Modal> modals_;
 };

@@ -1,6 +1,7 @@
 #include "project/project_views.h"
 
 #include "arma/model_views.h"
+#include "forecast/arma_forecast_view.h"
 #include "project/window_titles.h"
 #include "smooth/smoothing_view.h"
 #include "stats/acf_view.h"
@@ -46,6 +47,8 @@ PlotWindow& OpenPlot(Platform& ui, UnivariateProject& project, int plotSlot, con
     plot.plotKind = plotSlot;
     plot.ownerSlot = slot;
     plot.window = ui.CreateWindow(kPlotWindow, title, slot);
+    // A new child window becomes the active one, as on any desktop.
+    ui.Activate(plot.window);
   }
   return plot;
 }
@@ -121,6 +124,8 @@ void WriteReportWindow(Platform& ui, WindowId window, const std::string& title, 
 void WritePlotReport(Platform& ui, UnivariateProject& project, int plotSlot) {
   PlotWindow& plot = project.plots[plotSlot];
   if (!ui.Exists(plot.infoWindow)) return;
+  // The forecast report is titled after its plot window, like its first line.
+  if (plotSlot == kArmaForecastPlot) return WriteArmaForecastReport(ui, project);
   if (auto text = PlotReportText(project, plotSlot))
     WriteReportWindow(ui, plot.infoWindow, PlotReportTitle(ui, project, plotSlot), *text);
 }
@@ -198,6 +203,8 @@ void RefreshViews(Platform& ui, UnivariateProject& project, bool dataChanged, bo
   // Model ACF and AR/MA Infinity; residuals recomputed with their tests, plot and ACF/PACF.
   if (modelChanged) RefreshModelViews(ui, project);
   RefreshResidualViews(ui, project);
+  // An open ARMA forecast follows the new model and data.
+  RefreshArmaForecastView(ui, project);
   // Histograms (data and residuals), then the spectrum and cumulative spectrum windows.
   RefreshHistogramViews(ui, project);
   RefreshSpectrumViews(ui, project);

@@ -21,7 +21,7 @@ std::string ProjectName(const Platform& ui, const UnivariateProject& project);
 std::unique_ptr<UnivariateProject> NewUnivariateProject(Platform& ui, int slot);
 
 // Opens the plot window of the slot when it is not open, titled as given;
-// returns its record. The window does not get the focus.
+// returns its record. A newly opened window becomes the active one.
 PlotWindow& OpenPlot(Platform& ui, UnivariateProject& project, int plotSlot, const std::string& title);
 bool PlotOpen(const Platform& ui, const UnivariateProject& project, int plotSlot);
 void ClosePlotWindow(Platform& ui, PlotWindow& plot);

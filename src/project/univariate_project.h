@@ -59,6 +59,14 @@ struct UnivariateProject {
   std::vector<double> residualAcf, residualPacf;
   // ARMA likelihood outputs: forecasts of the working series and their MSE.
   std::vector<double> armaForecasts, armaForecastMse;
+  // ARMA forecasting settings (the defaults of the next forecast).
+  int forecastCount = 10;
+  bool forecastAddMean = false;
+  bool forecastAddTrendSeasonal = false;
+  bool forecastUndifference = false;
+  bool forecastInvertBoxCox = false;
+  bool forecastIncludeRegression = false;
+  double forecastWnVariance = 1.0;
   // Preliminary estimation (method, ACVF count, the method's own variance).
   PreliminarySettings preliminary;
   int residualAcfLags = 40;

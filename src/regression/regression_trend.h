@@ -1,4 +1,5 @@
-// The regression trend function M(t) of a univariate project.
+// The regression trend function M(t) of a univariate project: its
+// specification, design matrix and estimates.
 #pragma once
 
 #include <array>
@@ -6,17 +7,30 @@
 
 namespace kora {
 
+inline constexpr int kMaxTrendPolyOrder = 10;
+inline constexpr int kMaxTrendHarmonics = 4;
+
+// estimationState values
+inline constexpr int kTrendNotEstimated = 0;
+inline constexpr int kTrendLeastSquares = 1;
+inline constexpr int kTrendGeneralizedLs = 2;
+
 struct RegressionTrend {
   int polyOrder = 0;
   bool includeIntercept = true;
   int harmonicCount = 0;
-  std::array<int, 4> fourierIndex{};
-  bool trendSpecified = false;  // a trend function has been specified
-  int estimationState = 0;      // 0: no trend estimated (present); otherwise estimated
-  std::vector<double> beta;     // coefficients in design-column order
-  std::vector<double> fit;      // fitted trend
+  std::array<int, kMaxTrendHarmonics> fourierIndex{};
+  bool auxFlag = false;         // the auxiliary-variables box; cleared when the design is built
+  int regressorCount = 0;       // m = P + 2K + (1 with the intercept)
+  bool trendSpecified = false;  // a design matrix exists
+  int estimationState = kTrendNotEstimated;
+  std::vector<double> design;      // n x m, column-major
+  std::vector<double> beta;        // coefficients in design-column order
+  std::vector<double> covariance;  // m x m, after generalized least squares
+  std::vector<double> fit;         // fitted trend M(t), while estimated
 };
 
-inline bool TrendPresent(const RegressionTrend& t) { return t.estimationState != 0; }
+// Whether coefficients are estimated (the current series holds the residuals).
+inline bool TrendPresent(const RegressionTrend& t) { return t.estimationState != kTrendNotEstimated; }
 
 }  // namespace kora

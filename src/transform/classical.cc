@@ -119,26 +119,26 @@ void TrendFit(std::vector<double>& x, int degree, TransformStep& step, std::vect
   }
 }
 
-bool PushClassical(UnivariateProject& project, const ClassicalSpec& spec, std::vector<double>* fitOut) {
-  if (!project.HasData() || (!spec.seasonal && !spec.harmonic && spec.degree == 0)) return false;
+bool PushClassical(UnivariateProject& project, const ClassicalSettings& settings, std::vector<double>* fitOut) {
+  if (!project.HasData() || (!settings.seasonal && !settings.harmonic && settings.degree == 0)) return false;
   std::vector<double> x = project.series;
   std::vector<double> fit(x.size(), 0.0);
   TransformStep step;
-  if (spec.harmonic) {
+  if (settings.harmonic) {
     step.kind = kClassicalHarmonic;
-    step.harmonicCount = std::clamp(spec.harmonicCount, 1, 4);
-    step.fourierIndex = spec.indices;
+    step.harmonicCount = std::clamp(settings.harmonicCount, 1, 4);
+    step.fourierIndex = settings.indices;
     HarmonicComponent(x, step, fit);
   } else {
     step.kind = kClassicalSeasonal;
     step.period = -1;
-    if (spec.seasonal) {
-      if (spec.period < 2 || spec.period > project.count() / 3) return false;
-      step.period = spec.period;
-      step.seasonal = SeasonalComponent(x, spec.period, fit);
+    if (settings.seasonal) {
+      if (settings.period < 2 || settings.period > project.count() / 3) return false;
+      step.period = settings.period;
+      step.seasonal = SeasonalComponent(x, settings.period, fit);
     }
   }
-  TrendFit(x, spec.degree, step, fit);
+  TrendFit(x, settings.degree, step, fit);
   project.series = std::move(x);
   project.transforms.push_back(std::move(step));
   if (fitOut) *fitOut = std::move(fit);
@@ -160,15 +160,15 @@ bool UndoClassical(UnivariateProject& project) {
   return true;
 }
 
-ClassicalSpec SpecOfStep(const TransformStep& step) {
-  ClassicalSpec spec;
-  spec.seasonal = step.kind == kClassicalSeasonal && step.period >= 1;
-  spec.period = step.period;
-  spec.harmonic = step.kind == kClassicalHarmonic;
-  spec.harmonicCount = step.harmonicCount;
-  spec.indices = step.fourierIndex;
-  spec.degree = step.trendDegree;
-  return spec;
+ClassicalSettings SettingsOfStep(const TransformStep& step) {
+  ClassicalSettings settings;
+  settings.seasonal = step.kind == kClassicalSeasonal && step.period >= 1;
+  settings.period = step.period;
+  settings.harmonic = step.kind == kClassicalHarmonic;
+  settings.harmonicCount = step.harmonicCount;
+  settings.indices = step.fourierIndex;
+  settings.degree = step.trendDegree;
+  return settings;
 }
 
 }  // namespace kora

@@ -10,7 +10,7 @@
 
 namespace kora {
 
-struct ClassicalSpec {
+struct ClassicalSettings {
   bool seasonal = false;
   int period = -1;
   bool harmonic = false;
@@ -30,11 +30,11 @@ void TrendFit(std::vector<double>& x, int degree, TransformStep& step, std::vect
 // Applies the decomposition to the current series and pushes its step (kind 4
 // or 8); the fit array receives F(1..n). Nothing is applied (false) when
 // neither component is asked for and the degree is 0, or without data.
-bool PushClassical(UnivariateProject& project, const ClassicalSpec& spec, std::vector<double>* fit = nullptr);
+bool PushClassical(UnivariateProject& project, const ClassicalSettings& settings, std::vector<double>* fit = nullptr);
 // Adds back what the newest step removed and pops it; false when the newest
 // step is not a classical one.
 bool UndoClassical(UnivariateProject& project);
-// The spec that produced a classical step.
-ClassicalSpec SpecOfStep(const TransformStep& step);
+// The settings that produced a classical step.
+ClassicalSettings SettingsOfStep(const TransformStep& step);
 
 }  // namespace kora

@@ -62,27 +62,27 @@ void ClassicalDialog::Reject(int field, const std::string& text) {
   Touch();
 }
 
-std::optional<ClassicalSpec> ClassicalDialog::ReadSpec() {
+std::optional<ClassicalSettings> ClassicalDialog::ReadSpec() {
   const int n = project_.count();
-  ClassicalSpec spec;
-  spec.degree = !At(kClassicalPolynomialCheck).checked ? 0 : At(kClassicalQuadraticRadio).checked ? 2 : 1;
-  spec.seasonal = At(kClassicalSeasonalCheck).checked;
-  spec.harmonic = At(kClassicalHarmonicCheck).checked;
-  if (spec.seasonal) {
+  ClassicalSettings settings;
+  settings.degree = !At(kClassicalPolynomialCheck).checked ? 0 : At(kClassicalQuadraticRadio).checked ? 2 : 1;
+  settings.seasonal = At(kClassicalSeasonalCheck).checked;
+  settings.harmonic = At(kClassicalHarmonicCheck).checked;
+  if (settings.seasonal) {
     const std::optional<int> d = ReadFirstInteger(At(kClassicalPeriodField).text);
     if (!d || *d < 2 || *d > n / 3) {
       Reject(kClassicalPeriodField, "Period must be in: (2," + FormatInteger(n / 3) + "]");
       return std::nullopt;
     }
-    spec.period = *d;
+    settings.period = *d;
   }
-  if (spec.harmonic) {
+  if (settings.harmonic) {
     const std::optional<int> k = ReadFirstInteger(At(kClassicalHarmonicCountField).text);
     if (!k || *k < 1 || *k > kMaxHarmonics) {
       Reject(kClassicalHarmonicCountField, "Number of harmonics must be in [1, " + FormatInteger(kMaxHarmonics) + "]");
       return std::nullopt;
     }
-    spec.harmonicCount = *k;
+    settings.harmonicCount = *k;
     for (int i = 0; i < *k; ++i) {
       const std::optional<int> j = ReadFirstInteger(At(kClassicalIndexField1 + i).text);
       if (!j || *j < 1 || *j >= n / 2) {
@@ -90,10 +90,10 @@ std::optional<ClassicalSpec> ClassicalDialog::ReadSpec() {
                "Index(" + FormatInteger(i + 1) + ") must be in (1, " + FormatInteger(n / 2) + ")");
         return std::nullopt;
       }
-      spec.indices[i] = *j;
+      settings.indices[i] = *j;
     }
   }
-  return spec;
+  return settings;
 }
 
 void ClassicalDialog::TakeBack() {
@@ -102,8 +102,8 @@ void ClassicalDialog::TakeBack() {
 }
 
 bool ClassicalDialog::Apply(bool showFit) {
-  const std::optional<ClassicalSpec> spec = ReadSpec();
-  if (!spec) {
+  const std::optional<ClassicalSettings> settings = ReadSpec();
+  if (!settings) {
     if (showFit) ClosePlotWindow(*platform, project_.plots[kClassicalFitPlot]);
     return false;
   }
@@ -111,7 +111,7 @@ bool ClassicalDialog::Apply(bool showFit) {
   const std::vector<double> before = project_.series;
   const int first = project_.firstIndex;
   std::vector<double> fit;
-  pushed_ = PushClassical(project_, *spec, &fit);
+  pushed_ = PushClassical(project_, *settings, &fit);
   refresh_();
   if (showFit) {
     if (pushed_)

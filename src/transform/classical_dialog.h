@@ -40,8 +40,8 @@ class ClassicalDialog : public platform::Dialog {
 
  private:
   void EnableFields();
-  // The spec from the fields, or nothing after a validation message.
-  std::optional<ClassicalSpec> ReadSpec();
+  // The settings from the fields, or nothing after a validation message.
+  std::optional<ClassicalSettings> ReadSpec();
   // Validates, replaces the dialog's earlier step and pushes the new one.
   bool Apply(bool showFit);
   void Reject(int field, const std::string& text);

@@ -72,11 +72,11 @@ bool ShowClassicalFit(platform::Platform& ui, UnivariateProject& project) {
   copy.transforms = project.transforms;
   while (!IsClassical(copy.transforms.back()))
     if (!UndoTopStep(copy)) return false;
-  const ClassicalSpec spec = SpecOfStep(copy.transforms.back());
+  const ClassicalSettings settings = SettingsOfStep(copy.transforms.back());
   UndoClassical(copy);
   const std::vector<double> data = copy.series;
   std::vector<double> fit;
-  if (!PushClassical(copy, spec, &fit)) return false;
+  if (!PushClassical(copy, settings, &fit)) return false;
   DrawClassicalFit(ui, project, data, copy.firstIndex, fit);
   return true;
 }

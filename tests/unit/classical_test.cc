@@ -22,12 +22,12 @@ TEST(Classical, SeasonalComponentSumsToZeroAndUndoRestores) {
   const std::vector<double> air = LoadSeries("air_passengers.txt");
   for (int period : {3, 4, 12}) {
     UnivariateProject project = ImportedProject(air);
-    ClassicalSpec spec;
-    spec.seasonal = true;
-    spec.period = period;
-    spec.degree = 2;
+    ClassicalSettings settings;
+    settings.seasonal = true;
+    settings.period = period;
+    settings.degree = 2;
     std::vector<double> fit;
-    ASSERT_TRUE(PushClassical(project, spec, &fit));
+    ASSERT_TRUE(PushClassical(project, settings, &fit));
     const TransformStep& step = project.transforms.back();
     EXPECT_EQ(step.kind, kClassicalSeasonal);
     ASSERT_EQ(static_cast<int>(step.seasonal.size()), period);
@@ -58,14 +58,14 @@ TEST(Classical, TrendAndHarmonicsOnExactSignals) {
     wave.push_back(10.0 + 3.0 * std::cos(6.28318530718 * 2 * t / 30) - std::sin(6.28318530718 * 5 * t / 30));
   }
   UnivariateProject project = ImportedProject(line);
-  ClassicalSpec linear;  // trend only: a kind-4 step with period -1
+  ClassicalSettings linear;  // trend only: a kind-4 step with period -1
   ASSERT_TRUE(PushClassical(project, linear));
   EXPECT_EQ(project.transforms.back().period, -1);
   for (double v : project.series) EXPECT_NEAR(v, 0.0, 1e-12);
   EXPECT_NEAR(project.transforms.back().trendCoefficients[1], -0.5, 1e-12);
 
   project = ImportedProject(parabola);
-  ClassicalSpec quadratic;
+  ClassicalSettings quadratic;
   quadratic.degree = 2;
   ASSERT_TRUE(PushClassical(project, quadratic));
   const auto& c = project.transforms.back().trendCoefficients;
@@ -74,7 +74,7 @@ TEST(Classical, TrendAndHarmonicsOnExactSignals) {
   EXPECT_NEAR(c[2], -0.1, 1e-11);
 
   project = ImportedProject(wave);
-  ClassicalSpec harmonics;
+  ClassicalSettings harmonics;
   harmonics.harmonic = true;
   harmonics.harmonicCount = 2;
   harmonics.indices = {2, 5, 0, 0};
@@ -86,7 +86,7 @@ TEST(Classical, TrendAndHarmonicsOnExactSignals) {
   for (size_t t = 0; t < wave.size(); ++t) EXPECT_NEAR(project.series[t], wave[t], 1e-9);
 
   // Nothing asked for: nothing applied. Very short series: no division by zero.
-  ClassicalSpec nothing;
+  ClassicalSettings nothing;
   nothing.degree = 0;
   EXPECT_FALSE(PushClassical(project, nothing));
   UnivariateProject tiny = ImportedProject({1.0, 2.0});
@@ -96,11 +96,11 @@ TEST(Classical, TrendAndHarmonicsOnExactSignals) {
 
 TEST(Classical, FitReportShowsTrendAndSeasonalComponents) {
   UnivariateProject project = ImportedProject(LoadSeries("air_passengers.txt"));
-  ClassicalSpec spec;
-  spec.seasonal = true;
-  spec.period = 12;
-  spec.degree = 1;
-  ASSERT_TRUE(PushClassical(project, spec));
+  ClassicalSettings settings;
+  settings.seasonal = true;
+  settings.period = 12;
+  settings.degree = 1;
+  ASSERT_TRUE(PushClassical(project, settings));
   const std::string text = FitReportText(project);
   EXPECT_EQ(text.substr(0, 58), "===============\r\nKORA::Tarn(Fit)\r\n===============\r\n  \r\nPol");
   EXPECT_NE(text.find("Seasonal fit of period = 12\r\nSeasonal components: \r\n              1)  -24.749\r\n"),

@@ -135,7 +135,7 @@ TEST(PlatformFiles, FileDialogsCheckWhatTheyAreGiven) {
   Recorder recorder;
   Platform ui(events, recorder);
 
-  FileDialogSpec open;
+  FileDialogOptions open;
   open.title = "Open file";
   open.mustExist = true;
   events.Push(Ev(EventType::File, 0, (dir / "missing.txt").string()));  // refused: not there
@@ -143,7 +143,7 @@ TEST(PlatformFiles, FileDialogsCheckWhatTheyAreGiven) {
   EXPECT_EQ(ui.ChooseFile(open), existing);
   EXPECT_EQ(events.rejections.size(), 1u);
 
-  FileDialogSpec save;
+  FileDialogOptions save;
   save.save = true;
   save.title = "Save KORA file";
   save.defaultExtension = "KRA";

@@ -48,7 +48,13 @@ export class Desktop implements WindowHost {
     const key = `${width}x${height}`;
     if (key === this.sentSize) return;
     this.sentSize = key;
-    void this.connection.send({ type: 'client-size', width, height });
+    // The frame drawn around each client area: two borders and the title bar.
+    const style = getComputedStyle(document.documentElement);
+    const border = parseFloat(style.getPropertyValue('--border')) || 4;
+    const title = parseFloat(style.getPropertyValue('--title')) || 22;
+    void this.connection.send({
+      type: 'client-size', width, height, frameWidth: Math.round(2 * border), frameHeight: Math.round(title + 2 * border),
+    });
     if (this.snapshot) this.fitMaximized(this.snapshot);
   }
 

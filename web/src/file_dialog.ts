@@ -11,7 +11,6 @@ const kLastDirKey = 'kora-file-dir';
 
 export class FileDialogView implements ModalView {
   readonly element: HTMLElement;
-  private readonly body: HTMLElement;
   private readonly folder: HTMLElement;
   private readonly list: HTMLSelectElement;
   private readonly name: HTMLInputElement;
@@ -28,7 +27,7 @@ export class FileDialogView implements ModalView {
   ) {
     const { element, body } = modalFrame(model.title, () => this.cancel());
     this.element = element;
-    this.body = body;
+
     element.classList.add('file-dialog');
     this.pattern = model.filters[0]?.pattern ?? '*.*';
 
@@ -151,41 +150,11 @@ export class FileDialogView implements ModalView {
     if (folder || typed.endsWith('/')) return this.go(path);
     const exists = typed.includes('/') || (this.listing?.entries.some((e) => !e.dir && e.name === typed) ?? false);
     if (!this.model.save && !exists) return this.say(`${typed}\nFile not found.\nPlease verify the correct file name was given.`);
-    if (this.model.save && exists && (this.model.overwritePrompt ?? true)) {
-      if (!(await this.confirm(`${typed} already exists.\nDo you want to replace it?`))) return;
-    }
+    // Replacing an existing file is asked by the engine, which shows the question as a message box.
     this.busy = true;
     const answer = await this.connection.send({ type: 'file', path });
     this.busy = false;
     if (!answer.ok) this.say(`${typed}\n${answer.error ?? 'The file cannot be used.'}`);
   }
 
-  // The dialog's own Yes/No question, shown over it.
-  private confirm(text: string): Promise<boolean> {
-    return new Promise((resolve) => {
-      const { element, body } = modalFrame(this.model.title, null);
-      element.classList.add('message-box', 'local-question');
-      const answer = (yes: boolean) => {
-        element.remove();
-        this.body.inert = false;
-        this.name.focus();
-        resolve(yes);
-      };
-      const yes = h('button', { type: 'button', class: 'dlg-button', 'data-answer': 'yes', text: 'Yes' });
-      const no = h('button', { type: 'button', class: 'dlg-button', 'data-answer': 'no', text: 'No' });
-      yes.addEventListener('click', () => answer(true));
-      no.addEventListener('click', () => answer(false));
-      body.append(
-        h('div', { class: 'message-content' }, h('div', { class: 'message-icon warning', text: '!' }), h('div', { class: 'message-text', text })),
-        h('div', { class: 'dlg-buttons' }, yes, no),
-      );
-      element.addEventListener('keydown', (e) => {
-        e.stopPropagation();
-        if (e.key === 'Escape') answer(false);
-      });
-      this.body.inert = true;
-      this.element.parentElement?.append(element);
-      no.focus();
-    });
-  }
 }

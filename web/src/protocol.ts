@@ -147,7 +147,7 @@ export type UserEvent =
   | { type: 'enter' | 'escape' | 'close-dialog' | 'ok' | 'yes' | 'no' | 'cancel' }
   | { type: 'file'; path: string }
   | { type: 'clipboard'; text: string }
-  | { type: 'client-size'; width: number; height: number };
+  | { type: 'client-size'; width: number; height: number; frameWidth?: number; frameHeight?: number };
 
 export interface EventAnswer {
   ok: boolean;

@@ -214,10 +214,12 @@ describe('the frame of the workbench', () => {
     assert.equal(await dialog.locator('.file-folder').textContent(), '/data');
     await dialog.locator('.file-list option[value="nile.txt"]').click();
     await dialog.locator('[data-role="accept"]').click();
-    const question = page.locator('.local-question');
-    await question.waitFor();
-    assert.match(await question.textContent(), /nile\.txt already exists/);
-    await question.locator('button', { hasText: 'No' }).click();
+    // The engine asks, over its file dialog, which stays open after No.
+    assert.deepEqual(await messageBox(page), {
+      caption: 'Save KORA file',
+      text: 'data/nile.txt already exists.\nDo you want to replace it?',
+    });
+    await page.locator('#modal-layer .message-box').last().locator('button', { hasText: 'No' }).click();
     await dialog.locator('#file-name').fill('gas');
     await dialog.locator('[data-role="accept"]').click();
     await dialog.waitFor({ state: 'detached' });

@@ -132,6 +132,9 @@ std::variant<UserEvent, std::string> ParseEventJson(std::string_view body) {
     e.type = EventType::ClientSize;
     e.width = r.Int("width", 1, kMaxCoordinate);
     e.height = r.Int("height", 1, kMaxCoordinate);
+    // Optional: what the page draws around each window's client area.
+    e.x = j.contains("frameWidth") ? r.Int("frameWidth", 0, 200) : -1;
+    e.y = j.contains("frameHeight") ? r.Int("frameHeight", 0, 200) : -1;
   } else {
     return "unknown event type \"" + type + "\"";
   }
