@@ -80,8 +80,19 @@ void PreliminaryCommand(Application& app);
 void MaxLikelihoodCommand(Application& app);
 // simulate_commands.cc
 void SimulateCommand(Application& app);
+// regression_commands.cc
+void RegressionSpecifyCommand(Application& app);
+void LeastSquaresCommand(Application& app);
+void GeneralizedLeastSquaresCommand(Application& app);
+void RegressionRemoveCommand(Application& app);
+void RegressionShowFitCommand(Application& app);
 // forecast_commands.cc
 void ArmaForecastCommand(Application& app);
+// holt_winters_commands.cc
+void HoltWintersCommand(Application& app);
+void SeasonalHoltWintersCommand(Application& app);
+// arar_commands.cc
+void ArarForecastCommand(Application& app);
 // window_commands.cc
 void PrintCommand(Application& app);
 void InfoCommand(Application& app);
@@ -90,6 +101,7 @@ void ZoomRangeCommand(Application& app);
 void ZoomOutCommand(Application& app);
 void ZoomManualCommand(Application& app);
 void CopyCommand(Application& app);
+void CustomizeColorsCommand(Application& app);
 void DuplicateCommand(Application& app);
 void CascadeCommand(Application& app);
 void TileCommand(Application& app);

@@ -2,6 +2,7 @@
 // manual limits, Copy, Duplicate, Cascade, Tile, Exit, Help and About.
 #include "app/application.h"
 #include "app/commands.h"
+#include "plot/colours_dialog.h"
 #include "plot/limits_dialog.h"
 #include "plot/painter.h"
 #include "project/project_views.h"
@@ -92,6 +93,17 @@ void DuplicateCommand(Application& app) {
     app.ui.SetText(copy, original.text);
     app.ui.Activate(copy);
   }
+}
+
+void CustomizeColorsCommand(Application& app) {
+  // Asked of the active plot window; the colours serve every plot of every project.
+  if (!app.FindPlot(app.ActiveChild()).plot) return;
+  RunColoursDialog(app.ui, [&app] {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+      if (app.registry[slot].kind != kUnivariate) continue;
+      for (const auto& plot : app.registry[slot].univariate->plots) app.ui.Invalidate(plot.window);
+    }
+  });
 }
 
 void CascadeCommand(Application& app) { app.ui.Cascade(); }

@@ -49,57 +49,84 @@ class ThetaRows {
 InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
                                        const std::vector<double>& coefficients, double tolerance,
                                        bool storeResiduals, int extraSteps) {
+  InnovationsRequest request;
+  request.storeResiduals = storeResiduals;
+  request.extraSteps = extraSteps;
+  return InnovationsAlgorithm(kappa, x, coefficients, tolerance, request);
+}
+
+InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
+                                       const std::vector<double>& coefficients, double tolerance,
+                                       const InnovationsRequest& request) {
   InnovationsResult result;
   const int n = static_cast<int>(x.size());
   const int p = kappa.p(), q = kappa.q(), m = kappa.m();
+  const int extraSteps = request.extraSteps;
   const int lastRow = n + std::max(extraSteps - 1, 0);
   // Row k has at most width non-zero entries: k (k < m) or q (k >= m).
   const int width = std::max({m, q, 1});
   ThetaRows rows(width + 2, width);
   auto rowLength = [&](int k) { return k < m ? k : std::min(k, q); };
 
+  // r grows while the recursion runs; once steady it is constant.
   std::vector<double>& r = result.r;
-  r.assign(lastRow + 1, 0.0);
-  r[0] = kappa(1, 1);
+  r.push_back(kappa(1, 1));
   if (!(r[0] > 0)) {
     result.status = -1;
     return result;
   }
-  std::vector<double> innovation(n, 0.0);  // X(t) - Xhat(t)
-  result.predictors.assign(n + 1, 0.0);
-  auto predict = [&](int k) {  // Xhat(k+1) from row k
+  // The last innovations X(t) - Xhat(t), in a ring indexed by t-1.
+  int ringSize = 1;
+  while (ringSize <= width) ringSize *= 2;
+  const int mask = ringSize - 1;
+  std::vector<double> innovation(ringSize, 0.0);
+  if (request.storePredictors) result.predictors.assign(n + 1, 0.0);
+  if (request.storeResiduals) result.residuals.resize(n);
+  auto predict = [&](int k, const double* row) {  // Xhat(k+1) from row k
     double value = 0.0;
     if (k >= m)
       for (int i = 1; i <= p; ++i) value += coefficients[i - 1] * x[k - i];
-    for (int j = 1; j <= rowLength(k); ++j) value += rows.At(k, j) * innovation[k - j];
+    const int len = rowLength(k);
+    for (int j = 1; j <= len; ++j) value += row[j - 1] * innovation[(k - j) & mask];
     return value;
   };
-  if (n > 0) innovation[0] = x[0];
+  // Adds observation t with innovation e and r(t-1), in the order of t.
+  auto account = [&](int t, double e, double rPrevious, double logR) {
+    innovation[(t - 1) & mask] = e;
+    result.s += e * e / rPrevious;
+    result.logSum += logR;
+    if (request.storeResiduals) result.residuals[t - 1] = e / std::sqrt(rPrevious);
+  };
+  if (n > 0) account(1, x[0], r[0], std::log(r[0]));
 
   bool steady = false;
+  std::vector<double> steadyRow;
+  double steadyR = 0.0, steadyLogR = 0.0;
+  const double* row = rows.Row(0);  // row 0 is empty
   result.convergeIndex = lastRow;
   for (int k = 1; k <= lastRow; ++k) {
-    double* row = rows.Row(k);
+    double rk;
     if (steady) {
-      std::copy_n(rows.Row(k - 1), width, row);
-      r[k] = r[k - 1];
+      rk = steadyR;
     } else {
-      std::fill_n(row, width, 0.0);
+      double* fresh = rows.Row(k);
+      std::fill_n(fresh, width, 0.0);
       const int len = rowLength(k);
       // theta(k, k-l) for l = k-len..k-1 (lags len down to 1).
       for (int l = k - len; l < k; ++l) {
         double value = kappa(k + 1, l + 1);
         for (int j = std::max(k - len, l - rowLength(l)); j < l; ++j)
-          value -= rows.At(l, l - j) * row[k - j - 1] * r[j];
-        row[k - l - 1] = value / r[l];
+          value -= rows.At(l, l - j) * fresh[k - j - 1] * r[j];
+        fresh[k - l - 1] = value / r[l];
       }
-      double rk = kappa(k + 1, k + 1);
-      for (int j = k - len; j < k; ++j) rk -= row[k - j - 1] * row[k - j - 1] * r[j];
-      r[k] = rk;
+      rk = kappa(k + 1, k + 1);
+      for (int j = k - len; j < k; ++j) rk -= fresh[k - j - 1] * fresh[k - j - 1] * r[j];
+      r.push_back(rk);
       if (!(rk > 0)) {
         result.status = -1;
         return result;
       }
+      row = fresh;
       if (k > 2 * m && k % 5 == 0 && std::fabs(r[k] - r[k - 1]) <= tolerance) {
         bool settled = true;
         if (q >= 2)
@@ -108,28 +135,25 @@ InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std
         if (settled) {
           steady = true;
           result.convergeIndex = k;
+          steadyRow.assign(fresh, fresh + width);
+          steadyR = rk;
+          steadyLogR = std::log(rk);
+          row = steadyRow.data();
         }
       }
     }
     if (k < n) {
-      result.predictors[k] = predict(k);
-      innovation[k] = x[k] - result.predictors[k];
-    } else if (k == n) {
-      result.predictors[n] = predict(n);
+      const double xhat = predict(k, row);
+      if (request.storePredictors) result.predictors[k] = xhat;
+      account(k + 1, x[k] - xhat, rk, steady ? steadyLogR : std::log(rk));
+    } else if (k == n && request.storePredictors) {
+      result.predictors[n] = predict(n, row);
     }
     if (k >= n && k < n + extraSteps) result.tailTheta.emplace_back(row, row + rowLength(k));
   }
   if (n == 0 && extraSteps > 0) result.tailTheta.insert(result.tailTheta.begin(), {});  // row 0 is empty
-
-  for (int t = 1; t <= n; ++t) {
-    result.s += innovation[t - 1] * innovation[t - 1] / r[t - 1];
-    result.logSum += std::log(r[t - 1]);
-  }
-  if (storeResiduals) {
-    result.residuals.resize(n);
-    for (int t = 1; t <= n; ++t) result.residuals[t - 1] = innovation[t - 1] / std::sqrt(r[t - 1]);
-  }
-  result.thetaLast.assign(rows.Row(lastRow), rows.Row(lastRow) + rowLength(lastRow));
+  if (request.storePredictors) r.resize(lastRow + 1, r.back());
+  result.thetaLast.assign(row, row + rowLength(lastRow));
   return result;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "arma/model_acvf.h"
 
@@ -103,8 +104,12 @@ LikelihoodOutcome ArmaLikelihood(const std::vector<double>& x, ArmaModel& model,
   }
   const InnovationsKernel kappa(prepared->coefficients, prepared->p, prepared->q, prepared->gamma);
   const int horizon = std::max(mode, 0);
-  const InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, model.innovTolerance,
-                                                     model.storeResiduals, horizon);
+  InnovationsRequest request;
+  request.storeResiduals = model.storeResiduals;
+  request.extraSteps = horizon;
+  request.storePredictors = horizon > 0;  // only the forecasts need them
+  InnovationsResult run =
+      InnovationsAlgorithm(kappa, x, prepared->coefficients, model.innovTolerance, request);
   if (run.status != 0) {
     out.status = -1;
     return out;
@@ -121,7 +126,7 @@ LikelihoodOutcome ArmaLikelihood(const std::vector<double>& x, ArmaModel& model,
     model.reducedLikelihood = std::log(run.s / n) + run.logSum / n;
     model.objective = mode == kMaximumLikelihood ? model.reducedLikelihood : std::log(sigma2);
   }
-  if (model.storeResiduals) out.residuals = run.residuals;
+  if (model.storeResiduals) out.residuals = std::move(run.residuals);
   if (horizon > 0) OrdinaryForecasts(*prepared, x, run, sigma2, horizon, out);
   return out;
 }
@@ -161,7 +166,9 @@ InnovationsCoefficientsResult InnovationsCoefficients(const std::vector<double>&
   std::vector<double> x(series);
   for (;;) {
     x.resize(steps, 0.0);  // values beyond the series are taken as 0
-    const InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, tolerance, false);
+    InnovationsRequest request;
+    request.storePredictors = false;
+    const InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, tolerance, request);
     if (run.status != 0) {
       result.status = -1;
       return result;
@@ -169,7 +176,7 @@ InnovationsCoefficientsResult InnovationsCoefficients(const std::vector<double>&
     result.theta.assign(prepared->q, 0.0);
     for (int j = 0; j < prepared->q && j < static_cast<int>(run.thetaLast.size()); ++j)
       result.theta[j] = run.thetaLast[j];
-    result.r = run.r[steps];
+    result.r = run.RAt(steps);
     result.steps = steps;
     if (run.convergeIndex < steps || steps >= kMaxHorizon) return result;
     steps = std::min(2 * steps, kMaxHorizon);

@@ -4,6 +4,8 @@
 // residuals and the likelihood summaries of the estimation reports.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 #include "arma/arma_model.h"
@@ -34,23 +36,37 @@ struct InnovationsResult {
   int status = 0;                  // -1: an innovations variance <= 0
   double s = 0.0;                  // sum (X(t) - Xhat(t))^2 / r(t-1)
   double logSum = 0.0;             // sum ln r(t-1)
-  std::vector<double> predictors;  // Xhat(1..n+1): element t-1 is Xhat(t)
-  std::vector<double> r;           // r(0..n)
+  std::vector<double> predictors;  // Xhat(1..n+1): element t-1 is Xhat(t); empty unless stored
+  std::vector<double> r;           // r(0..n) when the predictors are stored, else r(0..steady state)
   std::vector<double> thetaLast;   // theta(n,1..q) of the last step (theta(n,1..n) when n < q)
   int convergeIndex = 0;           // step at which the steady state was reached (n when never)
   std::vector<double> residuals;   // W(1..n), when asked
   // With extra steps H: rows theta(k,1..min(k,q)) for k = n..n+H-1, and r
   // extends to r(n+H).
   std::vector<std::vector<double>> tailTheta;
+  // r(k) for any k the run reached: r is constant beyond its last element.
+  double RAt(int k) const { return r[std::min(static_cast<std::size_t>(k), r.size() - 1)]; }
 };
 
-// The innovations recursion on the series x(1..n) (x[t-1] = x(t)). Storage is
-// O(m^2 + n): only the last max(m, q)+1 rows of coefficients are kept, and
-// beyond step 2m a row holds q values. Once r and theta stop changing by more
-// than the tolerance (tested every 5 steps) only the predictors continue.
+struct InnovationsRequest {
+  bool storeResiduals = false;
+  int extraSteps = 0;
+  // false: O(m^2) work storage for any n. No predictors, and r only up to the
+  // steady state (read it through RAt); S, logsum and residuals are the same.
+  bool storePredictors = true;
+};
+
+// The innovations recursion on the series x(1..n) (x[t-1] = x(t)). Only the
+// last max(m, q)+1 rows of coefficients and max(m, q)+1 innovations are kept,
+// and beyond step 2m a row holds q values. Once r and theta stop changing by
+// more than the tolerance (tested every 5 steps) only the predictors continue.
+// The first form stores the predictors and r(0..n) (O(n) storage).
 InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
                                        const std::vector<double>& coefficients, double tolerance,
                                        bool storeResiduals, int extraSteps = 0);
+InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
+                                       const std::vector<double>& coefficients, double tolerance,
+                                       const InnovationsRequest& request);
 
 struct LikelihoodOutcome {
   int status = 0;  // 0 done; -1 not causal or an innovations variance <= 0

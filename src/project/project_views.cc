@@ -2,6 +2,8 @@
 
 #include "arma/model_views.h"
 #include "forecast/arma_forecast_view.h"
+#include "forecast/arar_view.h"
+#include "forecast/holt_winters_view.h"
 #include "project/window_titles.h"
 #include "smooth/smoothing_view.h"
 #include "stats/acf_view.h"
@@ -126,6 +128,9 @@ void WritePlotReport(Platform& ui, UnivariateProject& project, int plotSlot) {
   if (!ui.Exists(plot.infoWindow)) return;
   // The forecast report is titled after its plot window, like its first line.
   if (plotSlot == kArmaForecastPlot) return WriteArmaForecastReport(ui, project);
+  if (plotSlot == kArarForecastPlot) return WriteArarReport(ui, project);
+  if (plotSlot == kHoltWintersPlot || plotSlot == kSeasonalHoltWintersPlot)
+    return WriteHoltWintersReport(ui, project, plotSlot);
   if (auto text = PlotReportText(project, plotSlot))
     WriteReportWindow(ui, plot.infoWindow, PlotReportTitle(ui, project, plotSlot), *text);
 }
@@ -168,6 +173,9 @@ void ResetForNewData(Platform& ui, UnivariateProject& project) {
                       &project.exponentialSmoothed, &project.fftSmoothed, &project.movingAverageSmoothed,
                       &project.movingAverageWeights})
     array->clear();
+  project.holtWinters.hwForecast.clear();
+  project.seasonalHoltWinters.hwForecast.clear();
+  project.arar.ararForecast.clear();
   for (int slot = kClassicalFitPlot; slot < kPlotSlotCount; ++slot) ClosePlotWindow(ui, project.plots[slot]);
   for (WindowId& report : project.reports) {
     if (ui.Exists(report)) ui.DestroyWindow(report);

@@ -9,6 +9,8 @@
 
 #include "arma/arma_model.h"
 #include "arma/estimation_settings.h"
+#include "forecast/arar_settings.h"
+#include "forecast/holt_winters_settings.h"
 #include "plot/plot_window.h"
 #include "regression/regression_trend.h"
 #include "transform/transform_step.h"
@@ -67,6 +69,10 @@ struct UnivariateProject {
   bool forecastInvertBoxCox = false;
   bool forecastIncludeRegression = false;
   double forecastWnVariance = 1.0;
+  // Holt-Winters, seasonal Holt-Winters and ARAR forecasting: settings and results.
+  HoltWintersSettings holtWinters;
+  HoltWintersSettings seasonalHoltWinters;
+  ArarSettings arar;
   // Preliminary estimation (method, ACVF count, the method's own variance).
   PreliminarySettings preliminary;
   int residualAcfLags = 40;
