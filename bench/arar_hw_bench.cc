@@ -39,7 +39,10 @@ void BM_Arar(benchmark::State& state) {
     benchmark::DoNotOptimize(settings.ararForecast.data());
   }
 }
-BENCHMARK(BM_Arar)->Arg(kArarMinVariance13)->Arg(kArarMinVariance26)->Arg(kArarMaxLikelihood13)
+BENCHMARK(BM_Arar)
+    ->Arg(kArarMinVariance13)
+    ->Arg(kArarMinVariance26)
+    ->Arg(kArarMaxLikelihood13)
     ->Unit(benchmark::kMillisecond);
 
 void BM_SeasonalHoltWintersSearch(benchmark::State& state) {

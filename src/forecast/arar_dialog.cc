@@ -31,29 +31,31 @@ ArarDialog::ArarDialog(ArarSettings& settings, int forecastCount, int difference
   Add(Placed(EditField(kArarCountField, "Enter number of predicted values past last specified observation :",
                        FormatInteger(forecastCount < 1 ? 10 : forecastCount)),
              10, 8, 240, 12));
-  Add(Placed(RadioButton(kArarComplete, "Use complete data set for prediction.", 1, !settings.ararSubset), 10, 28,
-             240, 10));
-  Add(Placed(RadioButton(kArarSubset, "Specify a subset of data for prediction.", 1, settings.ararSubset), 10, 40,
-             240, 10));
-  Add(Placed(EditField(kArarFirstField, "Enter index of first observation in subset.", FormatInteger(first)), 20,
-             54, 230, 12));
+  Add(Placed(RadioButton(kArarComplete, "Use complete data set for prediction.", 1, !settings.ararSubset), 10,
+             28, 240, 10));
+  Add(Placed(RadioButton(kArarSubset, "Specify a subset of data for prediction.", 1, settings.ararSubset), 10,
+             40, 240, 10));
+  Add(Placed(EditField(kArarFirstField, "Enter index of first observation in subset.", FormatInteger(first)),
+             20, 54, 230, 12));
   Add(Placed(EditField(kArarLastField,
                        "Enter index of last observation in subset  (total number of observations is " +
                            FormatInteger(total) + ")",
                        FormatInteger(last)),
              20, 70, 230, 12));
-  Add(Placed(CheckBox(kArarShortening, "Include memory shortening step", !settings.ararNoShortening), 10, 90, 200,
-             10));
+  Add(Placed(CheckBox(kArarShortening, "Include memory shortening step", !settings.ararNoShortening), 10, 90,
+             200, 10));
   const int method = settings.ararMethod;
-  Add(Placed(RadioButton(kArarMethod13, "Minimize WN variance (max lag = 13)", 2, method == kArarMinVariance13), 20,
-             106, 200, 10));
-  Add(Placed(RadioButton(kArarMethod26, "Minimize WN variance (max lag = 26)", 2, method == kArarMinVariance26), 20,
-             118, 200, 10));
+  Add(Placed(
+      RadioButton(kArarMethod13, "Minimize WN variance (max lag = 13)", 2, method == kArarMinVariance13), 20,
+      106, 200, 10));
+  Add(Placed(
+      RadioButton(kArarMethod26, "Minimize WN variance (max lag = 26)", 2, method == kArarMinVariance26), 20,
+      118, 200, 10));
   Add(Placed(RadioButton(kArarMethodLikelihood, "Maximize Gaussian like (max lag = 13)", 2,
                          method == kArarMaxLikelihood13),
              20, 130, 200, 10));
-  Add(Placed(CheckBox(kArarOriginal, "Apply to orignal (untransformed ) data.", settings.ararOriginal), 10, 148,
-             200, 10));
+  Add(Placed(CheckBox(kArarOriginal, "Apply to orignal (untransformed ) data.", settings.ararOriginal), 10,
+             148, 200, 10));
   Add(Placed(PushButton(kIdOk, "OK"), 60, 170, 50, 14));
   Add(Placed(PushButton(kIdCancel, "Cancel"), 150, 170, 50, 14));
   EnableFields();

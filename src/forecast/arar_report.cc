@@ -39,8 +39,8 @@ std::string ArarReportText(const ArarSettings& s, const std::string& windowTitle
   report.Heading(windowTitle, "KORA::(ARAR Forecast)", 20);
   const int last = s.ararLast + offset;
   report.Line("Number of points forecasted: " + FormatInteger(s.ararCount));
-  report.Line("Time points used in forecast: ( " + FormatInteger(s.ararFirst + offset) + " - " + FormatInteger(last) +
-              " )");
+  report.Line("Time points used in forecast: ( " + FormatInteger(s.ararFirst + offset) + " - " +
+              FormatInteger(last) + " )");
   report.Line("Root mean-squared error = " + FormatFixed(s.ararRmse, 4));
   report.Line("   ");
   if (s.ararNoShortening) {
@@ -68,7 +68,8 @@ std::string ArarReportText(const ArarSettings& s, const std::string& windowTitle
   report.Line("   ");
   std::vector<double> forecasts;
   const size_t end = static_cast<size_t>(s.ararLast + s.ararCount);
-  if (s.ararForecast.size() >= end) forecasts.assign(s.ararForecast.begin() + s.ararLast, s.ararForecast.begin() + end);
+  if (s.ararForecast.size() >= end)
+    forecasts.assign(s.ararForecast.begin() + s.ararLast, s.ararForecast.begin() + end);
   report.ForecastTable(forecasts, last);
   return report.text();
 }

@@ -71,8 +71,8 @@ Point ToPoint(const HoltWintersCoefficients& c, int period) {
 
 bool HoltWintersSubsetFits(int n, int period) { return period == 0 ? n >= 2 : n >= period + 1; }
 
-HoltWintersPass HoltWintersRecursions(const std::vector<double>& y, int period, const HoltWintersCoefficients& c,
-                                      int forecastCount) {
+HoltWintersPass HoltWintersRecursions(const std::vector<double>& y, int period,
+                                      const HoltWintersCoefficients& c, int forecastCount) {
   HoltWintersPass pass;
   pass.criterion = Recurse(y, period, c, forecastCount, &pass.predicted, &pass.forecasts);
   if (!Admissible(c, period)) pass.criterion = kInadmissibleCriterion;

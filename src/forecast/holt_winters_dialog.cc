@@ -54,12 +54,12 @@ HoltWintersDialog::HoltWintersDialog(bool seasonal, HoltWintersSettings& setting
   using namespace platform;
   Add(Placed(EditField(ids_.count, kCountLabel, FormatInteger(forecastCount < 1 ? 10 : forecastCount)), 10, 8,
              240, 12));
-  Add(Placed(RadioButton(ids_.complete, "Use complete data set for prediction.", 1, !settings.hwSubset), 10, 28,
-             240, 10));
-  Add(Placed(RadioButton(ids_.subset, "Specify a subset of data for prediction.", 1, settings.hwSubset), 10, 40,
-             240, 10));
-  Add(Placed(EditField(ids_.first, "Enter index of first observation in subset.", FormatInteger(first)), 20, 54,
-             230, 12));
+  Add(Placed(RadioButton(ids_.complete, "Use complete data set for prediction.", 1, !settings.hwSubset), 10,
+             28, 240, 10));
+  Add(Placed(RadioButton(ids_.subset, "Specify a subset of data for prediction.", 1, settings.hwSubset), 10,
+             40, 240, 10));
+  Add(Placed(EditField(ids_.first, "Enter index of first observation in subset.", FormatInteger(first)), 20,
+             54, 230, 12));
   Add(Placed(EditField(ids_.last,
                        "Enter index of last observation in subset  (total number of observations is " +
                            FormatInteger(total) + ")",
@@ -75,8 +75,8 @@ HoltWintersDialog::HoltWintersDialog(bool seasonal, HoltWintersSettings& setting
                y + 18, 200, 12));
     y += 36;
   }
-  Add(Placed(CheckBox(ids_.original, "Apply to orignal (untransformed ) data.", settings.hwOriginal), 10, y, 200,
-             10));
+  Add(Placed(CheckBox(ids_.original, "Apply to orignal (untransformed ) data.", settings.hwOriginal), 10, y,
+             200, 10));
   Add(Placed(PushButton(kIdOk, "OK"), 60, y + 20, 50, 14));
   Add(Placed(PushButton(kIdCancel, "Cancel"), 150, y + 20, 50, 14));
   EnableFields();

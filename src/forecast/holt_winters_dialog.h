@@ -21,7 +21,8 @@ class HoltWintersDialog : public platform::Dialog {
   // `settings` is read for the initial values and receives the accepted
   // ones on OK (its indices in the scale of the series the method will run
   // on). `differenced` is D, `total` is n + D.
-  HoltWintersDialog(bool seasonal, HoltWintersSettings& settings, int forecastCount, int differenced, int total);
+  HoltWintersDialog(bool seasonal, HoltWintersSettings& settings, int forecastCount, int differenced,
+                    int total);
 
   void OnCommand(int id) override;
   void OnChange(int id) override;

@@ -9,7 +9,8 @@ std::string FixedField(double value, int decimals) {
   return text.size() >= 15 ? text : std::string(15 - text.size(), ' ') + text;
 }
 
-void ForecastReportLines::Heading(const std::string& windowTitle, const std::string& heading, int bannerLength) {
+void ForecastReportLines::Heading(const std::string& windowTitle, const std::string& heading,
+                                  int bannerLength) {
   Line("INFO: " + windowTitle);
   Line("");
   Line(std::string(bannerLength, '='));
@@ -28,7 +29,8 @@ void ForecastReportLines::ForecastTable(const std::vector<double>& forecasts, in
 std::string HoltWintersReportText(const HoltWintersSettings& s, bool seasonal, const std::string& windowTitle,
                                   int offset) {
   ForecastReportLines report;
-  report.Heading(windowTitle, seasonal ? "KORA::(Seasonal H-W Forecast)" : "KORA::(Holt-Winters Forecast)", 29);
+  report.Heading(windowTitle, seasonal ? "KORA::(Seasonal H-W Forecast)" : "KORA::(Holt-Winters Forecast)",
+                 29);
   const int first = s.hwFirst + offset, last = s.hwLast + offset;
   const int count = s.hwForecastEnd - s.hwLast;
   report.Line("Number of points forecasted: " + FormatInteger(count));

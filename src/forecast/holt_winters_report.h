@@ -12,8 +12,8 @@ namespace kora {
 // Report text, lines ending CR LF. `offset` is added to the stored indices to
 // put them on the original time axis (D when the method ran on the current
 // series, else 0).
-std::string HoltWintersReportText(const HoltWintersSettings& settings, bool seasonal, const std::string& windowTitle,
-                                  int offset);
+std::string HoltWintersReportText(const HoltWintersSettings& settings, bool seasonal,
+                                  const std::string& windowTitle, int offset);
 
 // Text builder of the forecast reports.
 class ForecastReportLines {

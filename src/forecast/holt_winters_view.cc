@@ -21,8 +21,9 @@ ForecastSource SourceSeries(const UnivariateProject& project, bool original) {
   return {project.series, DifferencedLags(project)};
 }
 
-void DrawForecastWindow(platform::Platform& ui, UnivariateProject& project, int plotSlot, const std::string& title,
-                        const ForecastSource& source, const std::vector<double>& forecasts, int last) {
+void DrawForecastWindow(platform::Platform& ui, UnivariateProject& project, int plotSlot,
+                        const std::string& title, const ForecastSource& source,
+                        const std::vector<double>& forecasts, int last) {
   PlotWindow& plot = OpenPlot(ui, project, plotSlot, title);
   ClearPlotData(plot);
   const int n = static_cast<int>(source.series.size());
@@ -38,7 +39,8 @@ bool HoltWintersForecast(platform::Platform& ui, UnivariateProject& project, boo
   HoltWintersSettings& stored = seasonal ? project.seasonalHoltWinters : project.holtWinters;
   const int differenced = DifferencedLags(project);
   HoltWintersSettings settings = stored;
-  HoltWintersDialog dialog(seasonal, settings, project.forecastCount, differenced, project.count() + differenced);
+  HoltWintersDialog dialog(seasonal, settings, project.forecastCount, differenced,
+                           project.count() + differenced);
   if (ui.RunDialog(dialog) != platform::kIdOk) return false;
   const ForecastSource source = SourceSeries(project, settings.hwOriginal);
   HoltWintersRun(settings, source.series, settings.hwCount);
@@ -53,7 +55,8 @@ bool HoltWintersForecast(platform::Platform& ui, UnivariateProject& project, boo
   return true;
 }
 
-std::string HoltWintersPlotReport(const platform::Platform& ui, const UnivariateProject& project, int plotSlot) {
+std::string HoltWintersPlotReport(const platform::Platform& ui, const UnivariateProject& project,
+                                  int plotSlot) {
   const bool seasonal = plotSlot == kSeasonalHoltWintersPlot;
   const HoltWintersSettings& s = seasonal ? project.seasonalHoltWinters : project.holtWinters;
   const int offset = s.hwOriginal ? 0 : DifferencedLags(project);
@@ -63,7 +66,8 @@ std::string HoltWintersPlotReport(const platform::Platform& ui, const Univariate
 void WriteHoltWintersReport(platform::Platform& ui, UnivariateProject& project, int plotSlot) {
   PlotWindow& plot = project.plots[plotSlot];
   if (!ui.Exists(plot.infoWindow)) return;
-  WriteReportWindow(ui, plot.infoWindow, "INFO: " + ui.Title(plot.window), HoltWintersPlotReport(ui, project, plotSlot));
+  WriteReportWindow(ui, plot.infoWindow, "INFO: " + ui.Title(plot.window),
+                    HoltWintersPlotReport(ui, project, plotSlot));
 }
 
 }  // namespace kora

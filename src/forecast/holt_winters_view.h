@@ -15,7 +15,8 @@ namespace kora {
 bool HoltWintersForecast(platform::Platform& ui, UnivariateProject& project, bool seasonal);
 
 // The report of the plot slot kHoltWintersPlot or kSeasonalHoltWintersPlot.
-std::string HoltWintersPlotReport(const platform::Platform& ui, const UnivariateProject& project, int plotSlot);
+std::string HoltWintersPlotReport(const platform::Platform& ui, const UnivariateProject& project,
+                                  int plotSlot);
 void WriteHoltWintersReport(platform::Platform& ui, UnivariateProject& project, int plotSlot);
 
 // The series a forecaster runs on (the rebuilt original or the current one)
@@ -28,7 +29,8 @@ ForecastSource SourceSeries(const UnivariateProject& project, bool original);
 
 // Draws the series and the forecasts at last+1..last+H (indices of the
 // series) on the original time axis.
-void DrawForecastWindow(platform::Platform& ui, UnivariateProject& project, int plotSlot, const std::string& title,
-                        const ForecastSource& source, const std::vector<double>& forecasts, int last);
+void DrawForecastWindow(platform::Platform& ui, UnivariateProject& project, int plotSlot,
+                        const std::string& title, const ForecastSource& source,
+                        const std::vector<double>& forecasts, int last);
 
 }  // namespace kora

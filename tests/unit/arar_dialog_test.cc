@@ -21,7 +21,9 @@ using platform::kIdOk;
 
 struct Messages : platform::PlatformObserver {
   std::vector<std::string> shown;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m.caption + ": " + m.text); }
+  void MessageShown(const platform::MessageBoxState& m) override {
+    shown.push_back(m.caption + ": " + m.text);
+  }
 };
 
 class ArarDialogs : public ::testing::Test {
@@ -73,11 +75,11 @@ TEST_F(ArarDialogs, ChecksThenRunsOnSubsetOfDifferencedSeries) {
   Click(kArarShortening);
   Click(kIdOk);
   ASSERT_TRUE(Play());
-  EXPECT_EQ(messages.shown, (std::vector<std::string>{
-                                "ERROR: Number of predictors MUST be greater than 0",
-                                "ERROR: Starting point MUST be greater than number of lags differenced",
-                                "ERROR: Need at least 30 observations to run ARAR",
-                                "ERROR: Final point must be less than number of obs."}));
+  EXPECT_EQ(messages.shown,
+            (std::vector<std::string>{"ERROR: Number of predictors MUST be greater than 0",
+                                      "ERROR: Starting point MUST be greater than number of lags differenced",
+                                      "ERROR: Need at least 30 observations to run ARAR",
+                                      "ERROR: Final point must be less than number of obs."}));
   const ArarSettings& s = project.arar;
   EXPECT_EQ(s.ararFirst, 9);
   EXPECT_EQ(s.ararLast, 38);

@@ -21,8 +21,8 @@ std::vector<double> Noise(int n, unsigned seed) {
 }
 
 // X(t) = sum phi_i X(t - lag_i) + Z(t) + mean, after a burn-in.
-std::vector<double> SubsetAr(int n, const std::array<int, 4>& lags, const std::array<double, 4>& phi, double mean,
-                             unsigned seed) {
+std::vector<double> SubsetAr(int n, const std::array<int, 4>& lags, const std::array<double, 4>& phi,
+                             double mean, unsigned seed) {
   const int burn = 500;
   const std::vector<double> z = Noise(n + burn, seed);
   std::vector<double> x(z.size(), 0.0);
@@ -56,7 +56,8 @@ TEST(Arar, SubsetSearchFindsTheGeneratingLags) {
     EXPECT_NEAR(s.ararMean, 5.0, 0.1);
     EXPECT_EQ(s.whitenCoef.size(), method == kArarMinVariance26 ? 27u : 14u);
   }
-  const ArarSettings likelihood = Fitted(std::vector<double>(y.begin(), y.begin() + 4000), kArarMaxLikelihood13, false);
+  const ArarSettings likelihood =
+      Fitted(std::vector<double>(y.begin(), y.begin() + 4000), kArarMaxLikelihood13, false);
   EXPECT_EQ(likelihood.subsetLag, (std::array<int, 4>{1, 3, 7, 12}));
   // Beyond lag 13 only the second method can see the lag.
   const std::vector<double> far = SubsetAr(20000, {1, 2, 5, 20}, {0.3, -0.2, 0.2, 0.3}, 0.0, 12);
@@ -166,18 +167,21 @@ TEST(Arar, WhiteNoiseReportAndWhiteningFilter) {
     EXPECT_NEAR(w.whitenCoef[k], product, 1e-12) << k;
   }
   const std::string shortened = ArarReportText(w, "t", 0);
-  EXPECT_NE(shortened.find("Memory Shortening:\r\n Coeff of B**j in memory shortening poly, j=0,1,...\r\n            1.0000"),
-            std::string::npos);
-  for (double f : std::vector<double>(w.ararForecast.begin() + 300, w.ararForecast.end())) EXPECT_TRUE(std::isfinite(f));
+  EXPECT_NE(
+      shortened.find(
+          "Memory Shortening:\r\n Coeff of B**j in memory shortening poly, j=0,1,...\r\n            1.0000"),
+      std::string::npos);
+  for (double f : std::vector<double>(w.ararForecast.begin() + 300, w.ararForecast.end()))
+    EXPECT_TRUE(std::isfinite(f));
 }
 
 TEST(Arar, ShortAndConstantSeriesStayFinite) {
   // Thirty values of a constant and of a steep line: nothing divides by zero.
   for (const std::vector<double>& y : {std::vector<double>(30, 4.0), [] {
-         std::vector<double> line(30);
-         for (int t = 0; t < 30; ++t) line[t] = 3.0 * t;
-         return line;
-       }()}) {
+                                         std::vector<double> line(30);
+                                         for (int t = 0; t < 30; ++t) line[t] = 3.0 * t;
+                                         return line;
+                                       }()}) {
     ArarSettings s;
     s.ararFirst = 1;
     s.ararLast = 30;

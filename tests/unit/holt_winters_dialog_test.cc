@@ -1,3 +1,5 @@
+#include "forecast/holt_winters_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "forecast/holt_winters.h"
-#include "forecast/holt_winters_dialog.h"
 #include "forecast/holt_winters_view.h"
 #include "platform/event_queue.h"
 #include "platform/platform.h"
@@ -23,7 +24,9 @@ using platform::kIdOk;
 struct Messages : platform::PlatformObserver {
   std::vector<std::string> shown;
   std::vector<platform::Control> firstDialog;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m.caption + ": " + m.text); }
+  void MessageShown(const platform::MessageBoxState& m) override {
+    shown.push_back(m.caption + ": " + m.text);
+  }
   void DialogOpened(const platform::Dialog& d) override {
     if (firstDialog.empty()) firstDialog = d.controls();
   }
@@ -94,7 +97,8 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
   ASSERT_TRUE(Play(true));
   EXPECT_EQ(messages.shown,
             (std::vector<std::string>{"ERROR: Number of predictors MUST be greater than 0",
-                                      "ERROR: Gamma must be between 0 and 1", "ERROR: Period must be greater than 1",
+                                      "ERROR: Gamma must be between 0 and 1",
+                                      "ERROR: Period must be greater than 1",
                                       "ERROR: Starting point MUST be greater than number of lags differenced",
                                       "ERROR: Need last index larger than starting index",
                                       "ERROR: Final index must be less than number of obs.",

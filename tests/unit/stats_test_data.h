@@ -3,24 +3,14 @@
 #pragma once
 
 #include <cmath>
-#include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "shared_data.h"
+
 namespace kora::testing {
 
-inline std::vector<double> ReadDataFile(const std::string& name) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/data/" + name);
-  std::vector<double> values;
-  for (double v; in >> v;) values.push_back(v);
-  return values;
-}
-
-inline nlohmann::json StatsReference() {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/stats.json");
-  return nlohmann::json::parse(in);
-}
+inline nlohmann::json StatsReference() { return ReadReferenceFile("stats.json"); }
 
 // y(t) = x(t+lag) - x(t).
 inline std::vector<double> Differenced(const std::vector<double>& x, int lag) {

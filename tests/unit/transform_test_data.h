@@ -2,26 +2,16 @@
 // a project holding one as freshly imported data.
 #pragma once
 
-#include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "project/univariate_project.h"
+#include "shared_data.h"
 
 namespace kora::transform_test {
 
-inline std::vector<double> LoadSeries(const std::string& name) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/data/" + name);
-  std::vector<double> values;
-  for (double x; in >> x;) values.push_back(x);
-  return values;
-}
-
-inline nlohmann::json LoadReference(const std::string& name) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/" + name);
-  return nlohmann::json::parse(in);
-}
+inline std::vector<double> LoadSeries(const std::string& name) { return testing::ReadDataFile(name); }
+inline nlohmann::json LoadReference(const std::string& name) { return testing::ReadReferenceFile(name); }
 
 inline UnivariateProject ImportedProject(std::vector<double> values) {
   UnivariateProject project;
