@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/platform.h"
+#include "regression/regression_design.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
 #include "transform/transform_ops.h"
@@ -54,21 +55,10 @@ double ClassicalComponent(const TransformStep& step, int t) {
 
 // M(t) from the trend coefficients in design order: intercept, t^1..t^P,
 // then a cosine and a sine column per harmonic.
+// The trend at time t: its stored fit within the series, the trend function beyond.
 double RegressionValue(const RegressionTrend& trend, int t, int n) {
   if (t <= static_cast<int>(trend.fit.size())) return trend.fit[t - 1];
-  size_t column = 0;
-  double value = 0.0;
-  auto next = [&](double regressor) {
-    if (column < trend.beta.size()) value += trend.beta[column] * regressor;
-    ++column;
-  };
-  if (trend.includeIntercept) next(1.0);
-  for (int power = 1; power <= trend.polyOrder; ++power) next(std::pow(static_cast<double>(t), power));
-  for (int i = 0; i < trend.harmonicCount && i < 4; ++i) {
-    next(std::cos(kTwoPi * t * trend.fourierIndex[i] / n));
-    next(std::sin(kTwoPi * t * trend.fourierIndex[i] / n));
-  }
-  return value;
+  return TrendValue(trend, t, n);
 }
 
 }  // namespace
