@@ -67,15 +67,7 @@ std::string MlReportText(const UnivariateProject& project) {
     report.AppendBlankLine();
     AppendGroup(report, project, "MA Coefficients", "Standard Error of MA Coefficients", p, q, model.theta);
   } else {
-    if (p > 0) {
-      report.AppendLine("AR Coefficients");
-      AppendCoefficientRows(report, std::vector<double>(model.phi.begin(), model.phi.begin() + p));
-    }
-    report.AppendBlankLine();
-    if (q > 0) {
-      report.AppendLine("MA Coefficients");
-      AppendCoefficientRows(report, std::vector<double>(model.theta.begin(), model.theta.begin() + q));
-    }
+    AppendCoefficientBlocks(report, model);
   }
   report.AppendBlankLine();
   report.AppendLine("(Residual SS)/N = " + FormatSignificant(model.residualSsOverN, 6));

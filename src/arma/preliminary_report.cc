@@ -61,6 +61,19 @@ void AppendCoefficientRows(Report& report, const std::vector<double>& values) {
   }
 }
 
+void AppendCoefficientBlocks(Report& report, const ArmaModel& model) {
+  const int p = model.arOrder, q = model.maOrder;
+  if (p > 0) {
+    report.AppendLine("AR Coefficients");
+    AppendCoefficientRows(report, std::vector<double>(model.phi.begin(), model.phi.begin() + p));
+  }
+  report.AppendBlankLine();
+  if (q > 0) {
+    report.AppendLine("MA Coefficients");
+    AppendCoefficientRows(report, std::vector<double>(model.theta.begin(), model.theta.begin() + q));
+  }
+}
+
 std::string PreliminaryReportText(const UnivariateProject& project) {
   const ArmaModel& model = project.model;
   const PreliminarySettings& settings = project.preliminary;
@@ -76,15 +89,7 @@ std::string PreliminaryReportText(const UnivariateProject& project) {
   report.AppendBlankLine();
   report.AppendLine("WN Variance = " + FormatFixed(model.whiteNoiseVariance, 6));
   report.AppendBlankLine();
-  if (p > 0) {
-    report.AppendLine("AR Coefficients");
-    AppendCoefficientRows(report, std::vector<double>(model.phi.begin(), model.phi.begin() + p));
-  }
-  report.AppendBlankLine();
-  if (q > 0) {
-    report.AppendLine("MA Coefficients");
-    AppendCoefficientRows(report, std::vector<double>(model.theta.begin(), model.theta.begin() + q));
-  }
+  AppendCoefficientBlocks(report, model);
   report.AppendBlankLine();
   if (settings.ratiosAvailable) {
     if (p > 0) {
