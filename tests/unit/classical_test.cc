@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include <cmath>
 #include <numeric>
 
@@ -119,12 +121,7 @@ class ClassicalDialogs : public ::testing::Test {
     void MessageShown(const platform::MessageBoxState& m) override { messages.push_back(m.text); }
   };
   void Push(EventType type, int id = 0, std::string text = "", int number = 0) {
-    platform::UserEvent e;
-    e.type = type;
-    e.control.id = id;
-    e.text = std::move(text);
-    e.number = number;
-    queue.Push(std::move(e));
+    queue.Push(testing::ControlEvent(type, id, std::move(text), number));
   }
   int Run() {
     queue.Close();

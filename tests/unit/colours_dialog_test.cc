@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include "platform/event_queue.h"
 #include "plot/plot_window.h"
 
@@ -12,12 +14,7 @@ using platform::EventType;
 using platform::UserEvent;
 
 UserEvent Ev(EventType type, int control = 0, int number = 0, std::string text = {}) {
-  UserEvent e;
-  e.type = type;
-  e.control.id = control;
-  e.number = number;
-  e.text = std::move(text);
-  return e;
+  return testing::ControlEvent(type, control, std::move(text), number);
 }
 
 struct ColoursFixture : ::testing::Test {

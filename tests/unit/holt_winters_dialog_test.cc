@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -42,11 +44,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class HoltWintersDialogs : public ::testing::Test {
  protected:
   void Event(EventType type, int id = 0, std::string text = "") {
-    platform::UserEvent e;
-    e.type = type;
-    e.control.id = id;
-    e.text = std::move(text);
-    queue.Push(std::move(e));
+    queue.Push(testing::ControlEvent(type, id, std::move(text)));
   }
   void Type(int id, std::string text) { Event(EventType::SetText, id, std::move(text)); }
   void Click(int id) { Event(EventType::Click, id); }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -18,12 +20,7 @@ struct Recorder : PlatformObserver {
 };
 
 UserEvent Ev(EventType type, int control = 0, std::string text = {}, int number = 0) {
-  UserEvent e;
-  e.type = type;
-  e.control.id = control;
-  e.text = std::move(text);
-  e.number = number;
-  return e;
+  return kora::testing::ControlEvent(type, control, std::move(text), number);
 }
 
 // A dialog that logs its handler calls and refuses "bad" in field 10 when it loses the focus.

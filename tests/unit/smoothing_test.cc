@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include <cmath>
 #include <numeric>
 
@@ -104,12 +106,7 @@ struct MessageLog : platform::PlatformObserver {
 };
 
 platform::UserEvent Event(platform::EventType type, int id = 0, std::string text = "", int number = 0) {
-  platform::UserEvent e;
-  e.type = type;
-  e.control.id = id;
-  e.text = std::move(text);
-  e.number = number;
-  return e;
+  return testing::ControlEvent(type, id, std::move(text), number);
 }
 
 TEST(Smoothing, ParameterDialogValidatesPreviewsAndOptimises) {

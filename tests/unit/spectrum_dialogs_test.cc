@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include "platform/event_queue.h"
 #include "platform/platform.h"
 #include "stats/periodogram.h"
@@ -23,12 +25,7 @@ class SpectrumSmoothingDialogs : public ::testing::Test {
     project.periodogram = Periodogram(project.series);
   }
   void Push(EventType type, int id = 0, std::string text = "", int number = 0) {
-    platform::UserEvent e;
-    e.type = type;
-    e.control.id = id;
-    e.text = std::move(text);
-    e.number = number;
-    queue.Push(std::move(e));
+    queue.Push(testing::ControlEvent(type, id, std::move(text), number));
   }
   int Run() {
     queue.Close();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "dialog_events.h"
+
 #include <cmath>
 #include <functional>
 #include <string>
@@ -43,12 +45,7 @@ const platform::Control& ControlOf(const std::vector<platform::Control>& control
 class TransformDialogs : public ::testing::Test {
  protected:
   void Event(EventType type, int id = 0, std::string text = "", int number = 0) {
-    platform::UserEvent e;
-    e.type = type;
-    e.control.id = id;
-    e.text = std::move(text);
-    e.number = number;
-    queue.Push(std::move(e));
+    queue.Push(testing::ControlEvent(type, id, std::move(text), number));
   }
   void Type(int id, std::string text) { Event(EventType::SetText, id, std::move(text)); }
   void Click(int id) { Event(EventType::Click, id); }
