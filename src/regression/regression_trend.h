@@ -1,5 +1,5 @@
-// The regression trend function M(t) of a univariate project: its
-// specification, design matrix and estimates.
+// The regression trend function M(t) of a univariate project: the terms the
+// user chose, the design matrix and the estimates.
 #pragma once
 
 #include <array>
