@@ -210,8 +210,8 @@ describe('the frame of the workbench', () => {
     await dialog.waitFor();
     assert.equal(await dialog.locator('.title-bar .title-text').textContent(), 'Save KORA file');
     await dialog.locator('#file-types').selectOption({ label: 'All Files (*.*)' });
-    // The dialog opens in the folder used last.
-    assert.equal(await dialog.locator('.file-folder').textContent(), '/data');
+    // The dialog opens in the folder used last (its listing arrives after the dialog).
+    await page.waitForFunction(() => document.querySelector('.file-dialog .file-folder')?.textContent === '/data');
     await dialog.locator('.file-list option[value="nile.txt"]').click();
     await dialog.locator('[data-role="accept"]').click();
     // The engine asks, over its file dialog, which stays open after No.
