@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "dialog_events.h"
+#include "command_dialog_fixture.h"
 
 #include <string>
 #include <vector>
 
 #include "forecast/arar.h"
 #include "forecast/arar_view.h"
-#include "platform/event_queue.h"
 #include "platform/platform.h"
 #include "transform/transform_ops.h"
 #include "transform_test_data.h"
@@ -21,36 +20,14 @@ using platform::EventType;
 using platform::kIdCancel;
 using platform::kIdOk;
 
-struct Messages : platform::PlatformObserver {
-  std::vector<std::string> shown;
-  void MessageShown(const platform::MessageBoxState& m) override {
-    shown.push_back(m.caption + ": " + m.text);
-  }
-};
-
-class ArarDialogs : public ::testing::Test {
+class ArarDialogs : public testing::CommandDialogFixture {
  protected:
-  void Event(EventType type, int id = 0, std::string text = "") {
-    queue.Push(testing::ControlEvent(type, id, std::move(text)));
-  }
-  void Type(int id, std::string text) { Event(EventType::SetText, id, std::move(text)); }
-  void Click(int id) { Event(EventType::Click, id); }
-  void Rejected() {
-    Click(kIdOk);
-    Event(EventType::Ok);
-  }
   bool Play() {
     queue.Close();
     const bool made = ArarForecast(ui, project);
-    EXPECT_TRUE(queue.rejections.empty());
-    EXPECT_FALSE(queue.Next().has_value()) << "events left over";
+    ExpectEveryEventTaken();
     return made;
   }
-
-  platform::EventQueue queue;
-  Messages messages;
-  platform::Platform ui{queue, messages};
-  UnivariateProject project;
 };
 
 TEST_F(ArarDialogs, ChecksThenRunsOnSubsetOfDifferencedSeries) {

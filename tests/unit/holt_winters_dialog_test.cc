@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dialog_events.h"
+#include "command_dialog_fixture.h"
 
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -11,7 +11,6 @@
 
 #include "forecast/holt_winters.h"
 #include "forecast/holt_winters_view.h"
-#include "platform/event_queue.h"
 #include "platform/platform.h"
 #include "transform/transform_ops.h"
 #include "transform_test_data.h"
@@ -23,17 +22,6 @@ using platform::EventType;
 using platform::kIdCancel;
 using platform::kIdOk;
 
-struct Messages : platform::PlatformObserver {
-  std::vector<std::string> shown;
-  std::vector<platform::Control> firstDialog;
-  void MessageShown(const platform::MessageBoxState& m) override {
-    shown.push_back(m.caption + ": " + m.text);
-  }
-  void DialogOpened(const platform::Dialog& d) override {
-    if (firstDialog.empty()) firstDialog = d.controls();
-  }
-};
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -41,29 +29,14 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-class HoltWintersDialogs : public ::testing::Test {
+class HoltWintersDialogs : public testing::CommandDialogFixture {
  protected:
-  void Event(EventType type, int id = 0, std::string text = "") {
-    queue.Push(testing::ControlEvent(type, id, std::move(text)));
-  }
-  void Type(int id, std::string text) { Event(EventType::SetText, id, std::move(text)); }
-  void Click(int id) { Event(EventType::Click, id); }
-  void Rejected() {
-    Click(kIdOk);
-    Event(EventType::Ok);
-  }
   bool Play(bool seasonal) {
     queue.Close();
     const bool made = HoltWintersForecast(ui, project, seasonal);
-    EXPECT_TRUE(queue.rejections.empty());
-    EXPECT_FALSE(queue.Next().has_value()) << "events left over";
+    ExpectEveryEventTaken();
     return made;
   }
-
-  platform::EventQueue queue;
-  Messages messages;
-  platform::Platform ui{queue, messages};
-  UnivariateProject project;
 };
 
 TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
