@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Plays one scenario script and compares the transcript (and exit code) with
 # the .expected file beside it. The script runs in a fresh folder beside a
-# link to the shared data, so "../shared/data/nile.txt" names the data and
+# link to the example series, so "../examples/nile.txt" names the data and
 # files it saves land in that folder. The first line of an .expected file may
 # be "exit N" to expect exit code N (default 0).
 set -u
 kora=$1
 script=$2
-shared=$3
+examples=$3
 expected=${script%.kora}.expected
 top=$(mktemp -d)
 trap 'rm -rf "$top"' EXIT
 mkdir "$top/work"
-ln -s "$shared" "$top/shared"
+ln -s "$examples" "$top/examples"
 cp "$script" "$top/work/"
 fixtures=$(dirname "$script")/fixtures
 [ -d "$fixtures" ] && cp -r "$fixtures/." "$top/work/"

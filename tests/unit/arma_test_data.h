@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "arma/arma_model.h"
-#include "shared_data.h"
+#include "reference_data.h"
 
 namespace kora::testing {
 

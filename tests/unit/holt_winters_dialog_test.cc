@@ -111,7 +111,7 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
 
 TEST_F(HoltWintersDialogs, OriginalDataRebuildsTheSeries) {
   // Differenced nile, forecast on the rebuilt original: the reference values.
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/holt_winters.json");
+  std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/holt_winters.json");
   const nlohmann::json ref = nlohmann::json::parse(in)["nonseasonal"];
   project = transform_test::ImportedProject(transform_test::LoadSeries("nile.txt"));
   ASSERT_TRUE(PushDifference(project, 1));

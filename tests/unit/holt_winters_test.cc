@@ -12,14 +12,14 @@ namespace kora {
 namespace {
 
 std::vector<double> ReadSeries(const std::string& name) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/data/" + name + ".txt");
+  std::ifstream in(std::string(KORA_EXAMPLES_DIR) + "/" + name + ".txt");
   std::vector<double> values;
   for (double v; in >> v;) values.push_back(v);
   return values;
 }
 
 nlohmann::json Reference() {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/holt_winters.json");
+  std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/holt_winters.json");
   return nlohmann::json::parse(in);
 }
 

@@ -30,7 +30,7 @@ TEST(ScriptReader, ReadsEveryActionForm) {
   EXPECT_EQ(mouse.y, 20);
   EXPECT_EQ(ParseScriptLine(R"(mouse right "x" 1 2)", 7).number, 2);
   EXPECT_EQ(ParseScriptLine(R"(clipboard 1\r\n2)", 8).text, "1\r\n2");
-  EXPECT_EQ(ParseScriptLine("file ../shared/data/nile.txt", 9).text, "../shared/data/nile.txt");
+  EXPECT_EQ(ParseScriptLine("file ../examples/nile.txt", 9).text, "../examples/nile.txt");
   EXPECT_EQ(ParseScriptLine("select 3 2", 10).number, 2);
 }
 

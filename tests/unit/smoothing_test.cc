@@ -21,7 +21,7 @@ namespace {
 using testing::ReadDataFile;
 
 nlohmann::json SmoothingReference() {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/smoothing.json");
+  std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/smoothing.json");
   return nlohmann::json::parse(in);
 }
 

@@ -17,7 +17,7 @@ namespace {
 using testing::ReadDataFile;
 
 nlohmann::json SpectrumReference() {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/spectrum.json");
+  std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/spectrum.json");
   return nlohmann::json::parse(in);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shared_data.h"
+#include "reference_data.h"
 
 namespace kora::testing {
 

@@ -88,7 +88,7 @@ TEST_F(TextImport, SeriesFileErrors) {
 }
 
 TEST_F(TextImport, SharedDataFile) {
-  RawDataResult nile = ReadRawData(std::string(KORA_SHARED_DIR) + "/data/nile.txt");
+  RawDataResult nile = ReadRawData(std::string(KORA_EXAMPLES_DIR) + "/nile.txt");
   ASSERT_FALSE(nile.error.has_value());
   ASSERT_EQ(nile.values.size(), 100u);
   EXPECT_EQ(nile.values.front(), 1120);
@@ -117,7 +117,7 @@ TEST_F(TextImport, MultivariateObservationsSpanLines) {
   EXPECT_EQ(error.text, "Cannot open file");
   EXPECT_EQ(error.caption, "ReadRawData()");
 
-  auto eustock = ReadMultivariateText(std::string(KORA_SHARED_DIR) + "/data/eustock_returns.txt", 2, &error);
+  auto eustock = ReadMultivariateText(std::string(KORA_EXAMPLES_DIR) + "/eustock_returns.txt", 2, &error);
   ASSERT_TRUE(eustock.has_value());
   ASSERT_EQ(eustock->size(), 2u);
   EXPECT_EQ((*eustock)[0].size(), 1859u);

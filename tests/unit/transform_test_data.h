@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "project/univariate_project.h"
-#include "shared_data.h"
+#include "reference_data.h"
 
 namespace kora::transform_test {
 

@@ -19,12 +19,8 @@ export function koraBinary() {
   return found;
 }
 
-export function sharedDir() {
-  const candidates = [process.env.KORA_SHARED_DIR, resolve(webDir, '..', '..', 'shared'), '/work/shared'];
-  const found = candidates.find((c) => c && existsSync(join(c, 'data', 'nile.txt')));
-  if (!found) throw new Error('no shared data folder: set KORA_SHARED_DIR');
-  return found;
-}
+export const examplesDir = resolve(webDir, '..', 'examples');
+export const referenceDir = resolve(webDir, '..', 'tests', 'reference');
 
 function freePort() {
   return new Promise((resolvePort, reject) => {
@@ -37,10 +33,10 @@ function freePort() {
   });
 }
 
-// A kora serving a fresh folder that holds data/ with a copy of the shared data.
+// A kora serving a fresh folder that holds data/ with a copy of the example series.
 export async function startKora() {
   const root = mkdtempSync(join(tmpdir(), 'kora-root-'));
-  cpSync(join(sharedDir(), 'data'), join(root, 'data'), { recursive: true });
+  cpSync(examplesDir, join(root, 'data'), { recursive: true });
   const port = await freePort();
   const child = spawn(koraBinary(), ['--port', String(port), '--root', root, '--web', join(webDir, 'dist')], {
     stdio: ['ignore', 'pipe', 'pipe'],

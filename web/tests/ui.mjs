@@ -2,7 +2,7 @@
 // the tests read back from the drawn plots.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { sharedDir } from './harness.mjs';
+import { examplesDir, referenceDir } from './harness.mjs';
 
 export function windowByTitle(page, title) {
   return page.locator('.mdi-window', { has: page.locator('.title-bar .title-text', { hasText: new RegExp(`^${escape(title)}$`) }) });
@@ -65,11 +65,11 @@ export async function newProject(page, kind, viaOpen) {
 }
 
 export function seriesOf(file) {
-  return readFileSync(join(sharedDir(), 'data', file), 'utf8').split(/\r?\n/).filter((l) => l.trim()).map(Number);
+  return readFileSync(join(examplesDir, file), 'utf8').split(/\r?\n/).filter((l) => l.trim()).map(Number);
 }
 
 export function reference(name) {
-  return JSON.parse(readFileSync(join(sharedDir(), 'reference', `${name}.json`), 'utf8'));
+  return JSON.parse(readFileSync(join(referenceDir, `${name}.json`), 'utf8'));
 }
 
 // The drawing of a plot window as shown: texts, lines, rectangles, polylines.

@@ -1,5 +1,5 @@
-// The series of the shared data folder and the reference values computed by
-// R and statsmodels, for every numerical test.
+// The example series and the reference values computed by R and statsmodels,
+// for every numerical test.
 #pragma once
 
 #include <fstream>
@@ -9,9 +9,9 @@
 
 namespace kora::testing {
 
-// The numbers of a file of the shared data folder, e.g. "nile.txt".
+// The numbers of an example series, e.g. "nile.txt".
 inline std::vector<double> ReadDataFile(const std::string& file) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/data/" + file);
+  std::ifstream in(std::string(KORA_EXAMPLES_DIR) + "/" + file);
   std::vector<double> values;
   for (double v; in >> v;) values.push_back(v);
   return values;
@@ -19,7 +19,7 @@ inline std::vector<double> ReadDataFile(const std::string& file) {
 
 // A reference file, e.g. "stats.json".
 inline nlohmann::json ReadReferenceFile(const std::string& file) {
-  std::ifstream in(std::string(KORA_SHARED_DIR) + "/reference/" + file);
+  std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/" + file);
   return nlohmann::json::parse(in);
 }
 
