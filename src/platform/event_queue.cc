@@ -19,6 +19,7 @@ void EventQueue::Close() {
 }
 
 std::optional<UserEvent> EventQueue::Next() {
+  stopRequested_ = false;  // the computation that was running has ended
   std::unique_lock lock(mutex_);
   ready_.wait(lock, [&] { return closed_ || !events_.empty(); });
   if (events_.empty()) return std::nullopt;
@@ -32,6 +33,11 @@ void EventQueue::Reject(const UserEvent& event, const std::string& reason) {
     onReject(event, reason);
   else
     rejections.push_back(reason);
+}
+
+void EventQueue::ShowProgress(const std::string& statusText) {
+  progress.push_back(statusText);
+  if (onProgress) onProgress(statusText);
 }
 
 }  // namespace kora::platform

@@ -60,7 +60,10 @@ struct MessageBoxState {
   std::string caption;
   std::string text;
   bool yesNo = false;
+  bool cancel = false;  // a question with Yes, No and Cancel
 };
+
+enum class Answer { Yes, No, Cancel };
 
 // What a renderer or transcript is told. Every method has an empty default.
 class PlatformObserver {
@@ -118,6 +121,8 @@ class Platform {
   // Message boxes
   void Message(const std::string& caption, const std::string& text);
   bool Ask(const std::string& caption, const std::string& text);  // Yes/No; true on Yes
+  // Yes/No/Cancel; Escape and the close box answer Cancel.
+  Answer AskYesNoCancel(const std::string& caption, const std::string& text);
 
   // Modal dialog: runs until a handler ends it; returns the end code.
   int RunDialog(Dialog& dialog);
@@ -140,10 +145,16 @@ class Platform {
   void Maximize(WindowId id);
   void MoveWindow(WindowId id, int x, int y, int width, int height);
   WindowId Focused() const { return focused_; }
+  // The most recently created window that is still open, 0 when none.
+  WindowId NewestWindow() const { return windows_.empty() ? 0 : windows_.rbegin()->first; }
+  // Counts every Activate, so a caller can tell whether some code activated a window.
+  unsigned activations() const { return activations_; }
   // Open windows in creation order.
   std::vector<const ChildWindow*> Windows() const;
   // Front to back.
   const std::vector<WindowId>& ZOrder() const { return zOrder_; }
+  // The next window in the stacking order becomes active (a desktop's Ctrl+F6).
+  void ActivateNext(bool backwards);
   void Cascade();
   void Tile();
   void SetClientSize(int width, int height);
@@ -156,6 +167,12 @@ class Platform {
   Clipboard& clipboard() { return clipboard_; }
   void SetClipboardText(std::string text);
   void SetClipboardPicture(std::string svg);
+
+  // Called by a long computation while it runs: shows statusText as the third
+  // status-bar part at once, and tells whether the user pressed Escape since
+  // the computation began (cleared when the program next waits for input).
+  void ShowProgress(const std::string& statusText) { source_.ShowProgress(statusText); }
+  bool StopRequested() { return source_.StopRequested(); }
 
   void ShowHelp(const std::string& topic) { observer_.HelpRequested(topic); }
   void Print(WindowId id);
@@ -175,6 +192,8 @@ class Platform {
 
  private:
   UserEvent NextModalEvent();
+  // The question's loop: Yes or No, or Cancel when the box has that button.
+  EventType Question(const std::string& caption, const std::string& text, bool cancel);
   // Pushes a modal window for the life of the guard, so that it is also
   // removed when the loop is left by an exception.
   struct ModalGuard {
@@ -194,6 +213,7 @@ class Platform {
   std::vector<WindowId> zOrder_;
   WindowId nextWindowId_ = 1;
   WindowId focused_ = 0;
+  unsigned activations_ = 0;
   int clientWidth_ = 1200, clientHeight_ = 760;
   int frameWidth_ = 8, frameHeight_ = 30;
   Clipboard clipboard_;

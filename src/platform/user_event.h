@@ -14,6 +14,12 @@ struct ControlRef {
   std::string label;  // used when not empty
 };
 
+// A tree node named either by its key or by a path of labels ("A > B").
+struct NodeRef {
+  int key = 0;
+  std::string path;  // used when not empty
+};
+
 enum class EventType {
   // Frame events
   Command,        // number = command id
@@ -37,6 +43,10 @@ enum class EventType {
   Select,    // control, number = entry counted from 1
   Slider,    // control, number = position
   Click,     // control
+  TreeSelect,  // control, node
+  TreeExpand,  // control, node, number 1 expand / 0 collapse
+  TreeRename,  // control, node, text = the new label (an in-place edit ended with Enter)
+  TreeDrag,    // control, node dropped on target
   Enter,
   Escape,
   CloseDialog,
@@ -64,6 +74,7 @@ struct UserEvent {
   WindowId window = 0;
   std::string text;  // window title, path, edit text
   ControlRef control;
+  NodeRef node, target;  // tree events
   int sourceLine = 0;  // script line, for error messages
 };
 
@@ -79,6 +90,11 @@ class EventSource {
   virtual std::optional<UserEvent> Next() = 0;
   // The event could not be delivered where the user sent it.
   virtual void Reject(const UserEvent& event, const std::string& reason) = 0;
+  // A long computation on the application thread tells how far it has come
+  // (the third status-bar part); a back end with a live renderer shows it now.
+  virtual void ShowProgress(const std::string& statusText) {}
+  // Whether the user asked to stop the computation that runs now.
+  virtual bool StopRequested() { return false; }
 };
 
 }  // namespace kora::platform

@@ -47,6 +47,48 @@ TEST(WebEvents, PathsStayInsideTheRoot) {
   fs::remove_all(root);
 }
 
+// A frame whose commands compute until the user asks them to stop, showing
+// their progress as a fit does.
+struct ComputingFrame : FrameHandler {
+  Platform& ui;
+  std::vector<int> stoppedAfter;  // iterations done, one entry per command
+  explicit ComputingFrame(Platform& p) : ui(p) { ui.SetFrameHandler(this); }
+  void OnFrameEvent(const UserEvent&) override {
+    int i = 0;
+    while (!ui.StopRequested() && i < 20000) {
+      ui.ShowProgress("Iteration  " + std::to_string(++i));
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    stoppedAfter.push_back(i);
+  }
+  void OnWindowActivated(const ChildWindow&) override {}
+};
+
+TEST(WebEvents, EscapeDuringAComputationStopsItAndIsAnsweredAtOnce) {
+  WebEventSource source;
+  PlatformObserver quiet;
+  Platform ui(source, quiet);
+  ComputingFrame frame(ui);
+  std::thread app([&] { ui.Run(); });
+  std::thread poster([&] { EXPECT_TRUE(source.Submit(UserEvent{EventType::Command, 40091}).ok); });
+  while (source.Progress().first == 0) std::this_thread::yield();
+  // Shown live, and the Escape is answered while the command still runs.
+  EXPECT_EQ(source.Progress().second.rfind("Iteration  ", 0), 0u);
+  EXPECT_TRUE(source.Submit(UserEvent{EventType::Escape}).ok);
+  poster.join();
+  EXPECT_EQ(source.Progress(), (std::pair<uint64_t, std::string>{0, ""}));  // cleared with the computation
+  // The stop applied to that computation only; a refused event is not a stop.
+  EXPECT_FALSE(source.Submit(UserEvent{EventType::Escape}).ok);  // nothing modal, nothing running
+  std::thread second([&] { source.Submit(UserEvent{EventType::Command, 40091}); });
+  while (source.Progress().second != "Iteration  3") std::this_thread::yield();
+  source.Shutdown();  // a closing workbench stops the computation too
+  second.join();
+  app.join();
+  ASSERT_EQ(frame.stoppedAfter.size(), 2u);
+  EXPECT_LT(frame.stoppedAfter[0], 20000);
+  EXPECT_LT(frame.stoppedAfter[1], 20000);
+}
+
 // A served workbench on a free port, with its application thread.
 struct LiveWorkbench {
   fs::path root = fs::temp_directory_path() / "kora_live_test";

@@ -7,6 +7,10 @@ namespace kora::platform {
 EventAnswer WebEventSource::Submit(UserEvent event) {
   std::unique_lock lock(mutex_);
   if (shutdown_) return {false, "the workbench is shutting down", seq_};
+  if (event.type == EventType::Escape && !progress_.empty()) {
+    stopRequested_ = true;
+    return {true, "", seq_};
+  }
   const uint64_t ticket = nextTicket_++;
   queue_.push_back({std::move(event), ticket});
   eventsReady_.notify_one();
@@ -57,6 +61,12 @@ void WebEventSource::Publish() {
 }
 
 std::optional<UserEvent> WebEventSource::Next() {
+  {
+    // The computation that was running (if any) has ended.
+    std::lock_guard lock(mutex_);
+    progress_.clear();
+    stopRequested_ = false;
+  }
   Publish();
   std::unique_lock lock(mutex_);
   if (takenTicket_ != 0) {
@@ -77,6 +87,24 @@ std::optional<UserEvent> WebEventSource::Next() {
 void WebEventSource::Reject(const UserEvent& event, const std::string& reason) {
   std::lock_guard lock(mutex_);
   if (takenError_.empty()) takenError_ = reason;
+}
+
+void WebEventSource::ShowProgress(const std::string& statusText) {
+  const auto now = std::chrono::steady_clock::now();
+  std::lock_guard lock(mutex_);
+  const bool first = progress_.empty();
+  progress_ = statusText.empty() ? " " : statusText;
+  if (!first && now - progressShownAt_ < std::chrono::milliseconds(50)) return;
+  progressShownAt_ = now;
+  ++progressSerial_;
+  snapshotReady_.notify_all();
+}
+
+bool WebEventSource::StopRequested() { return stopRequested_ || shutDown(); }
+
+std::pair<uint64_t, std::string> WebEventSource::Progress() {
+  std::lock_guard lock(mutex_);
+  return {progress_.empty() ? 0 : progressSerial_, progress_};
 }
 
 }  // namespace kora::platform

@@ -5,6 +5,8 @@
 // the waiting submitters are answered.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -42,6 +44,13 @@ class WebEventSource : public EventSource {
   void Reject(const UserEvent& event, const std::string& reason) override;
   // Publishes a fresh snapshot now (also done at every Next).
   void Publish();
+  // While the application thread computes: the status text is published at
+  // once (at most every 50 ms), and an Escape that arrives meanwhile is
+  // answered at once and only asks the computation to stop.
+  void ShowProgress(const std::string& statusText) override;
+  bool StopRequested() override;
+  // The newest progress text of the running computation and its number (0: none).
+  std::pair<uint64_t, std::string> Progress();
 
  private:
   struct Pending {
@@ -59,6 +68,10 @@ class WebEventSource : public EventSource {
   uint64_t seq_ = 0;
   std::string snapshot_;
   bool shutdown_ = false;
+  uint64_t progressSerial_ = 0;
+  std::string progress_;  // empty while no computation shows progress
+  std::chrono::steady_clock::time_point progressShownAt_;
+  std::atomic<bool> stopRequested_ = false;
 };
 
 }  // namespace kora::platform
