@@ -16,6 +16,7 @@
 
 namespace kora {
 
+class SessionRecorder;
 using platform::Platform;
 using platform::UserEvent;
 using platform::WindowId;
@@ -76,6 +77,8 @@ class Application : public platform::FrameHandler {
   }
   // Told whenever menus, toolbar or status bar changed.
   std::function<void()> onFrameChanged;
+  // What the user did so far, where the back end records it (File > Save Session As Script...).
+  SessionRecorder* session = nullptr;
 
  private:
   void HandleWindowEvent(const UserEvent& event);

@@ -86,5 +86,6 @@ inline constexpr int kLeastSquares = 40156;
 inline constexpr int kGeneralizedLs = 40157;
 inline constexpr int kRegressionRemove = 40158;
 inline constexpr int kRegressionShowFit = 40159;
+inline constexpr int kSaveSessionScript = 40170;
 
 }  // namespace kora::cmd

@@ -1,6 +1,9 @@
 // The command table: for each command id, what it needs and its handler.
 #pragma once
 
+#include <span>
+#include <string_view>
+
 namespace kora {
 
 class Application;
@@ -16,10 +19,14 @@ struct CommandEntry {
   int id;
   Needs needs;
   void (*run)(Application&);
+  // The stable name of "command NAME" in scripts (command_names.h); fixed here
+  // so that it stays when a menu text changes.
+  std::string_view name = {};
 };
 
 // The entry of a command id, or null for ids the frame leaves to the default procedure.
 const CommandEntry* FindCommand(int id);
+std::span<const CommandEntry> AllCommands();
 
 // Handlers, grouped by file.
 // project_commands.cc
@@ -32,6 +39,8 @@ void CloseAllCommand(Application& app);
 void RenameProjectCommand(Application& app);
 void MinimizeProjectCommand(Application& app);
 void RestoreProjectCommand(Application& app);
+// session_script_command.cc
+void SaveSessionScriptCommand(Application& app);
 // data_commands.cc
 void ImportFileCommand(Application& app);
 void ImportClipboardCommand(Application& app);

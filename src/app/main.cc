@@ -4,11 +4,14 @@
 // the user would see. Exit codes: 0 done, 1 usage or unreadable script,
 // 2 an action that could not be read or delivered, 3 the script ended while a
 // modal window was open.
+// kora commands: lists every command with its id, name and menu paths.
 #include <fstream>
 #include <iostream>
 
 #include "app/application.h"
+#include "app/command_names.h"
 #include "app/script_reader.h"
+#include "app/session_recorder.h"
 #include "app/serve.h"
 #include "app/transcript.h"
 
@@ -21,9 +24,12 @@ int RunScript(const char* path) {
     return 1;
   }
   kora::Transcript transcript(std::cout);
-  kora::ScriptEventSource source(in, [&](const std::string& line) { transcript.Action(line); });
+  kora::ScriptEventSource script(in, [&](const std::string& line) { transcript.Action(line); });
+  kora::SessionRecorder source(script);
   kora::platform::Platform ui(source, transcript);
+  source.Watch(ui);
   kora::Application app(ui);
+  app.session = &source;
   try {
     ui.Run();
   } catch (const kora::ScriptError& error) {
@@ -41,6 +47,7 @@ int RunScript(const char* path) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(true);
   if (argc == 3 && std::string(argv[1]) == "script") return RunScript(argv[2]);
+  if (argc == 2 && std::string(argv[1]) == "commands") return kora::ListCommands(std::cout), 0;
   kora::ServeOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -54,7 +61,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--web" && hasValue) {
       options.webDir = argv[++i];
     } else {
-      std::cerr << "usage: kora [--port N] [--root DIR] [--web DIR]\n       kora script FILE\n";
+      std::cerr << "usage: kora [--port N] [--root DIR] [--web DIR]\n       kora script FILE\n       kora commands\n";
       return 1;
     }
   }

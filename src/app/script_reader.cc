@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/command_names.h"
 #include "platform/text.h"
 #include "report/number_parse.h"
 
@@ -22,12 +23,18 @@ struct Cursor {
     rest = Trim(rest);
     if (rest.empty()) return std::nullopt;
     if (rest.front() == '"') {
-      auto close = rest.find('"', 1);
-      if (close == std::string_view::npos) return std::nullopt;
-      std::string word(rest.substr(1, close - 1));
-      rest.remove_prefix(close + 1);
-      if (quoted) *quoted = true;
-      return word;
+      // Inside quotes \" stands for a quote and \\ for a backslash.
+      std::string word;
+      for (size_t i = 1; i < rest.size(); ++i) {
+        if (rest[i] == '"') {
+          rest.remove_prefix(i + 1);
+          if (quoted) *quoted = true;
+          return word;
+        }
+        if (rest[i] == '\\' && i + 1 < rest.size() && (rest[i + 1] == '"' || rest[i + 1] == '\\')) ++i;
+        word += rest[i];
+      }
+      return std::nullopt;
     }
     auto end = rest.find_first_of(" \t");
     std::string word(rest.substr(0, end));
@@ -101,13 +108,21 @@ UserEvent ParseScriptLine(const std::string& line, int lineNumber) {
     event.type = it->second;
   } else if (verb == "command") {
     event.type = EventType::Command;
-    event.number = number("a command id");
+    const std::string word = cursor.Word().value_or("");
+    if (auto id = ReadFirstInteger(word)) {
+      event.number = *id;
+    } else if (const CommandEntry* entry = FindCommandByName(word)) {
+      event.number = entry->id;
+    } else {
+      fail(word.empty() ? "expected a command id or name" : "no command \"" + word + "\"");
+    }
   } else if (verb == "activate" || verb == "close-window" || verb == "minimize" || verb == "restore" ||
-             verb == "print") {
+             verb == "maximize" || verb == "print") {
     event.type = verb == "activate"       ? EventType::Activate
                  : verb == "close-window" ? EventType::CloseWindow
                  : verb == "minimize"     ? EventType::MinimizeWindow
                  : verb == "restore"      ? EventType::RestoreWindow
+                 : verb == "maximize"     ? EventType::MaximizeWindow
                                           : EventType::Print;
     window();
   } else if (verb == "resize") {
@@ -115,6 +130,23 @@ UserEvent ParseScriptLine(const std::string& line, int lineNumber) {
     window();
     event.x = number("a width");
     event.y = number("a height");
+  } else if (verb == "move") {
+    event.type = EventType::MoveWindow;
+    window();
+    event.x = number("an x position");
+    event.y = number("a y position");
+    event.width = number("a width");
+    event.height = number("a height");
+  } else if (verb == "client-size") {
+    // The desktop's client area, and optionally what frames each window's client area.
+    event.type = EventType::ClientSize;
+    event.width = number("a width");
+    event.height = number("a height");
+    event.x = event.y = -1;
+    if (!cursor.AtEnd()) {
+      event.x = number("a frame width");
+      event.y = number("a frame height");
+    }
   } else if (verb == "mouse") {
     const std::string what = cursor.Word().value_or("");
     if (what == "down") event.type = EventType::MouseDown;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/application.h"
+#include "app/session_recorder.h"
 #include "app/snapshot.h"
 #include "platform/web/web_event_source.h"
 #include "platform/web/web_server.h"
@@ -64,9 +65,12 @@ int Serve(const ServeOptions& options, const char* programPath) {
   fs::current_path(root);
 
   platform::WebEventSource source;
+  SessionRecorder recorder(source);
   WebObserver observer;
-  platform::Platform ui(source, observer);
+  platform::Platform ui(recorder, observer);
+  recorder.Watch(ui);
   Application app(ui);
+  app.session = &recorder;
   source.buildSnapshot = [&](uint64_t seq) { return BuildSnapshot(app, observer.serials, seq); };
 
   platform::WebServerOptions serverOptions{options.port, options.exactPort, root, webDir, platform::RandomToken()};

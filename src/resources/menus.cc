@@ -19,6 +19,8 @@ MenuItem ProjectPopup() {
                            Item(cmd::kMinimizeProject, "Minimize"), Item(cmd::kRestoreProject, "Restore")});
 }
 
+MenuItem SaveSessionItem() { return Item(cmd::kSaveSessionScript, "Save Session As Script..."); }
+
 MenuItem PlotPopup() {
   return Popup("Plot", {Item(cmd::kPrint, "Print"), Item(cmd::kInfo, "Info"),
                         Popup("Zoom", {Item(cmd::kZoomRegion, "Region"), Item(cmd::kZoomRange, "Range"),
@@ -45,7 +47,8 @@ MenuBar BuildTarnMenu() {
       Popup("File", {ProjectPopup(), Item(cmd::kProjectEditor, "Project Editor"), Separator(),
                      Item(cmd::kImportFile, "Import File", false),
                      Item(cmd::kImportClipboard, "Import Clipboard", false), Item(cmd::kExport, "Export", false),
-                     Separator(), Item(cmd::kPrint, "Print", false), Separator(), Item(cmd::kExit, "Exit")}),
+                     Separator(), SaveSessionItem(), Separator(), Item(cmd::kPrint, "Print", false), Separator(),
+                     Item(cmd::kExit, "Exit")}),
       Popup("Transform", {Item(cmd::kBoxCox, "Box - Cox"), Item(cmd::kClassical, "Classical"),
                           Item(cmd::kShowClassicalFit, "Show Classical Fit"), Item(cmd::kDifference, "Difference"),
                           Item(cmd::kSubtractMean, "Subtract Mean"), Item(cmd::kSubsequence, "Subsequence"),
@@ -95,8 +98,8 @@ MenuBar BuildMvMenu() {
   bar.popups = {
       Popup("File", {ProjectPopup(), Item(cmd::kProjectEditor, "Project Editor"), Separator(),
                      Item(cmd::kImportFile, "Import", false), Item(cmd::kImportClipboard, "Import Clipboard"),
-                     Item(cmd::kExport, "Export", false), Separator(), Item(cmd::kPrint, "Print", false), Separator(),
-                     Item(cmd::kExit, "Exit")}),
+                     Item(cmd::kExport, "Export", false), Separator(), SaveSessionItem(), Separator(),
+                     Item(cmd::kPrint, "Print", false), Separator(), Item(cmd::kExit, "Exit")}),
       Popup("Transform", {Item(cmd::kMvDifference, "Difference"), Item(cmd::kMvSubtractMeans, "Subtract Means"),
                           Item(cmd::kMvTrim, "Trim"), Separator(), Item(cmd::kMvUndo, "Undo", false)}),
       Popup("Model", {Popup("Estimation", {Item(cmd::kMvYuleWalker, "Yule-Walker"), Item(cmd::kMvBurg, "Burg")}),

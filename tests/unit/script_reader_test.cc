@@ -36,7 +36,8 @@ TEST(ScriptReader, ReadsEveryActionForm) {
 
 TEST(ScriptReader, RejectsMalformedLinesNamingTheLine) {
   for (const char* bad : {"dance", "command", "command forty", "check 5 maybe", R"(print "unterminated)",
-                          "select 3", "mouse sideways \"x\" 1 2", "ok now", "file"}) {
+                          "select 3", "mouse sideways \"x\" 1 2", "ok now", "file", "command no.such-command",
+                          "client-size 800 600 8", R"(activate "a \"b)"}) {
     try {
       ParseScriptLine(bad, 7);
       ADD_FAILURE() << bad;
