@@ -6,7 +6,7 @@
 #include "arma/likelihood.h"
 #include "arma/minimizer.h"
 #include "arma/model_acvf.h"
-#include "arma/preliminary_matrix.h"
+#include "linalg/cholesky.h"
 
 namespace kora {
 
@@ -79,7 +79,7 @@ bool AsymptoticStandardErrors(ArmaModel& model, int n) {
   for (int r = 0; r < k; ++r)
     for (int c = 0; c < k; ++c)
       information[r * k + c] = covariance(model.freeParamList[r], model.freeParamList[c]);
-  if (!InvertPositiveDefinite(information, k)) return false;
+  if (!InversePositiveDefinite(information, k, information, {0.0, 1.0e-12})) return false;
   for (int r = 0; r < k; ++r) {
     const double v = information[r * k + r];
     if (!(v >= 0.0) || !std::isfinite(v)) return false;
@@ -118,7 +118,8 @@ void ComputeStandardErrors(ArmaModel& model, const std::vector<double>& hessian,
   std::vector<double> h(static_cast<size_t>(k) * k);
   for (int i = 0; i < k; ++i)
     for (int j = 0; j < k; ++j) h[i * k + j] = i >= j ? hessian[i * k + j] : hessian[j * k + i];
-  bool ok = static_cast<int>(hessian.size()) == k * k && n > 0 && InvertPositiveDefinite(h, k);
+  bool ok =
+      static_cast<int>(hessian.size()) == k * k && n > 0 && InversePositiveDefinite(h, k, h, {0.0, 1.0e-12});
   for (int j = 0; ok && j < k; ++j) {
     const double v = 2.0 * h[j * k + j] / n;
     if (!(v >= 0.0) || !std::isfinite(v))

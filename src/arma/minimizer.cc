@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "linalg/cholesky.h"
+
 namespace kora {
 
 namespace {
@@ -102,25 +104,12 @@ class Run {
 Vector Cholesky(const Vector& h, int k) {
   double maxDiagonal = 0.0;
   for (int i = 0; i < k; ++i) maxDiagonal = std::max(maxDiagonal, std::fabs(h[i * k + i]));
+  const PivotRule rule{1.0e-12 * std::max(maxDiagonal, 1.0), 0.0};
   double shift = 0.0;
   for (int attempt = 0; attempt < 60; ++attempt) {
-    Vector l(static_cast<size_t>(k) * k, 0.0);
-    bool ok = true;
-    for (int j = 0; j < k && ok; ++j) {
-      double d = h[j * k + j] + shift;
-      for (int m = 0; m < j; ++m) d -= l[j * k + m] * l[j * k + m];
-      if (!(d > 1.0e-12 * std::max(maxDiagonal, 1.0))) {
-        ok = false;
-        break;
-      }
-      l[j * k + j] = std::sqrt(d);
-      for (int i = j + 1; i < k; ++i) {
-        double s = h[i * k + j];
-        for (int m = 0; m < j; ++m) s -= l[i * k + m] * l[j * k + m];
-        l[i * k + j] = s / l[j * k + j];
-      }
-    }
-    if (ok) return l;
+    Vector shifted(h), l;
+    for (int i = 0; i < k; ++i) shifted[i * k + i] += shift;
+    if (CholeskyFactor(shifted, k, l, rule)) return l;
     shift = shift == 0.0 ? 1.0e-6 * std::max(maxDiagonal, 1.0) : shift * 10.0;
   }
   Vector identity(static_cast<size_t>(k) * k, 0.0);
@@ -129,34 +118,15 @@ Vector Cholesky(const Vector& h, int k) {
 }
 
 bool PositiveDefinite(const Vector& h, int k) {
-  Vector l(static_cast<size_t>(k) * k, 0.0);
-  for (int j = 0; j < k; ++j) {
-    double d = h[j * k + j];
-    for (int m = 0; m < j; ++m) d -= l[j * k + m] * l[j * k + m];
-    if (!(d > 0.0) || !std::isfinite(d)) return false;
-    l[j * k + j] = std::sqrt(d);
-    for (int i = j + 1; i < k; ++i) {
-      double s = h[i * k + j];
-      for (int m = 0; m < j; ++m) s -= l[i * k + m] * l[j * k + m];
-      l[i * k + j] = s / l[j * k + j];
-    }
-  }
-  return true;
+  Vector l;
+  return CholeskyFactor(h, k, l);
 }
 
 // Solves L L' p = -g.
 Vector NewtonStep(const Vector& l, const Vector& g, int k) {
-  Vector y(k), p(k);
-  for (int i = 0; i < k; ++i) {
-    double s = -g[i];
-    for (int m = 0; m < i; ++m) s -= l[i * k + m] * y[m];
-    y[i] = s / l[i * k + i];
-  }
-  for (int i = k - 1; i >= 0; --i) {
-    double s = y[i];
-    for (int m = i + 1; m < k; ++m) s -= l[m * k + i] * p[m];
-    p[i] = s / l[i * k + i];
-  }
+  Vector p(k);
+  for (int i = 0; i < k; ++i) p[i] = -g[i];
+  CholeskySolve(l, k, p);
   return p;
 }
 

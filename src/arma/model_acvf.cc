@@ -3,36 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "linalg/lu.h"
+
 namespace kora {
-
-namespace {
-
-// Solves A x = b by Gaussian elimination with partial pivoting; false when
-// the matrix is singular.
-bool SolveLinear(std::vector<std::vector<double>> a, std::vector<double>& b) {
-  const int n = static_cast<int>(b.size());
-  for (int col = 0; col < n; ++col) {
-    int pivot = col;
-    for (int row = col + 1; row < n; ++row)
-      if (std::fabs(a[row][col]) > std::fabs(a[pivot][col])) pivot = row;
-    if (a[pivot][col] == 0.0) return false;
-    std::swap(a[pivot], a[col]);
-    std::swap(b[pivot], b[col]);
-    for (int row = col + 1; row < n; ++row) {
-      const double factor = a[row][col] / a[col][col];
-      for (int k = col; k < n; ++k) a[row][k] -= factor * a[col][k];
-      b[row] -= factor * b[col];
-    }
-  }
-  for (int row = n - 1; row >= 0; --row) {
-    double sum = b[row];
-    for (int k = row + 1; k < n; ++k) sum -= a[row][k] * b[k];
-    b[row] = sum / a[row][row];
-  }
-  return true;
-}
-
-}  // namespace
 
 bool StepDownStable(const std::vector<double>& coefficients) {
   std::vector<double> a = coefficients;
@@ -105,14 +78,14 @@ int ModelAcvf(int maxLag, int mode, const std::vector<double>& coefficients, int
     for (int r = k; r <= q; ++r) sum += th(r) * psi[r - k];
     return sigma2 * sum;
   };
-  std::vector<std::vector<double>> a(p + 1, std::vector<double>(p + 1, 0.0));
+  std::vector<double> a(static_cast<size_t>(p + 1) * (p + 1), 0.0);
   std::vector<double> b(p + 1);
   for (int k = 0; k <= p; ++k) {
-    a[k][k] += 1.0;
-    for (int j = 1; j <= p; ++j) a[k][std::abs(k - j)] -= coefficients[j - 1];
+    a[k * (p + 1) + k] += 1.0;
+    for (int j = 1; j <= p; ++j) a[k * (p + 1) + std::abs(k - j)] -= coefficients[j - 1];
     b[k] = right(k);
   }
-  if (!SolveLinear(a, b)) return -1;
+  if (!SolveGeneral(std::move(a), p + 1, b)) return -1;
   std::vector<double> result(std::max(lags, p) + 1, 0.0);
   for (int k = 0; k <= p; ++k) result[k] = b[k];
   for (int h = p + 1; h <= lags; ++h) {

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "arma/preliminary_matrix.h"
+#include "linalg/cholesky.h"
+#include "linalg/lu.h"
 
 namespace kora {
 
 namespace {
+
+// Pivots below 1e-12 of their scale: too ill-conditioned to invert.
+constexpr PivotRule kPivotRule{0.0, 1.0e-12};
 
 constexpr double kRatioScale = 1.96;
 
@@ -30,7 +34,7 @@ bool InverseAutocorrelationMatrix(const std::vector<double>& gamma, int p, std::
   inverse.assign(static_cast<size_t>(p) * p, 0.0);
   for (int i = 0; i < p; ++i)
     for (int j = 0; j < p; ++j) inverse[i * p + j] = gamma[std::abs(i - j)] / gamma[0];
-  return InvertPositiveDefinite(inverse, p);
+  return InversePositiveDefinite(inverse, p, inverse, kPivotRule);
 }
 
 // Standard-error ratios of AR coefficients from the Yule-Walker matrix:
@@ -150,7 +154,7 @@ PreliminaryFit InnovationsFit(const std::vector<double>& x, int p, int q, int m)
     std::vector<double> a(static_cast<size_t>(p) * p);
     for (int j = 1; j <= p; ++j)
       for (int i = 1; i <= p; ++i) a[(j - 1) * p + (i - 1)] = th(q + j - i);
-    if (!InvertGeneral(a, p)) return fit;
+    if (!InvertGeneral(a, p, kPivotRule.relative)) return fit;
     for (int i = 0; i < p; ++i)
       for (int j = 0; j < p; ++j) fit.phi[i] += a[i * p + j] * th(q + j + 1);
   }
@@ -181,7 +185,7 @@ PreliminaryFit InnovationsFit(const std::vector<double>& x, int p, int q, int m)
     for (int i = 1; i <= k; ++i)
       for (int j = 1; j <= k; ++j)
         for (int l = 1; l <= std::min(i, j); ++l) cov[(i - 1) * k + (j - 1)] += th(i - l) * th(j - l);
-    if (InvertGeneral(system, k)) {
+    if (InvertGeneral(system, k, kPivotRule.relative)) {
       std::vector<double> se(k), coefficients = fit.phi;
       coefficients.insert(coefficients.end(), fit.theta.begin(), fit.theta.end());
       for (int r = 0; r < k; ++r) {
@@ -225,7 +229,7 @@ PreliminaryFit HannanRissanenFit(const std::vector<double>& x, int p, int q) {
       for (int b = 0; b < k; ++b) normal[a * k + b] += ra * regressor(t, b);
     }
   }
-  if (!InvertPositiveDefinite(normal, k)) return fit;
+  if (!InversePositiveDefinite(normal, k, normal, kPivotRule)) return fit;
   std::vector<double> beta(k, 0.0);
   for (int a = 0; a < k; ++a)
     for (int b = 0; b < k; ++b) beta[a] += normal[a * k + b] * rhs[b];

@@ -6,6 +6,7 @@
 
 #include "arma/model_acvf.h"
 #include "forecast/arar.h"
+#include "linalg/lu.h"
 
 namespace kora {
 
@@ -16,32 +17,17 @@ constexpr double kRejected = 1e30;
 using Lags = std::array<int, 4>;
 using Coefficients = std::array<double, 4>;
 
-// Yule-Walker equations of the lags in terms of rho, by Gaussian elimination
-// with partial pivoting; nothing when the system is singular.
+// Yule-Walker equations of the lags in terms of rho; nothing when the system
+// is singular.
 std::optional<Coefficients> SolveYuleWalker(const std::vector<double>& rho, const Lags& lags) {
-  double a[4][5];
+  std::vector<double> a(16), b(4);
   for (int i = 0; i < 4; ++i) {
-    for (int j = 0; j < 4; ++j) a[i][j] = rho[std::abs(lags[i] - lags[j])];
-    a[i][4] = rho[lags[i]];
+    for (int j = 0; j < 4; ++j) a[i * 4 + j] = rho[std::abs(lags[i] - lags[j])];
+    b[i] = rho[lags[i]];
   }
-  for (int col = 0; col < 4; ++col) {
-    int pivot = col;
-    for (int r = col + 1; r < 4; ++r)
-      if (std::abs(a[r][col]) > std::abs(a[pivot][col])) pivot = r;
-    if (std::abs(a[pivot][col]) < 1e-12) return std::nullopt;
-    for (int k = 0; k < 5; ++k) std::swap(a[col][k], a[pivot][k]);
-    for (int r = col + 1; r < 4; ++r) {
-      const double factor = a[r][col] / a[col][col];
-      for (int k = col; k < 5; ++k) a[r][k] -= factor * a[col][k];
-    }
-  }
-  Coefficients phi{};
-  for (int i = 3; i >= 0; --i) {
-    double v = a[i][4];
-    for (int k = i + 1; k < 4; ++k) v -= a[i][k] * phi[k];
-    phi[i] = v / a[i][i];
-  }
-  return phi;
+  // rho(0) = 1 is the largest entry, so the relative tolerance is absolute.
+  if (!SolveGeneral(std::move(a), 4, b, 1e-12)) return std::nullopt;
+  return Coefficients{b[0], b[1], b[2], b[3]};
 }
 
 // n' l + 8 with l the reduced Gaussian likelihood of the subset model on x:

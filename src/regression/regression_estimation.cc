@@ -1,7 +1,8 @@
 #include "regression/regression_estimation.h"
 
 #include "arma/likelihood.h"
-#include "regression/least_squares.h"
+#include "linalg/cholesky.h"
+#include "linalg/householder_qr.h"
 #include "regression/regression_design.h"
 
 namespace kora {

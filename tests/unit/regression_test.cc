@@ -5,7 +5,7 @@
 #include "arma_test_data.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
-#include "regression/least_squares.h"
+#include "linalg/householder_qr.h"
 #include "regression/regression_design.h"
 #include "regression/regression_dialog.h"
 #include "regression/regression_estimation.h"
@@ -95,19 +95,6 @@ TEST(LeastSquares, MatchesTheLineFormulaAndKeepsDependentColumnsOut) {
   for (double v : tiny.series) EXPECT_NEAR(v, 0.0, 1e-9);
   EXPECT_EQ(tiny.trend.beta[3], 0.0);
   EXPECT_EQ(tiny.trend.beta[4], 0.0);
-}
-
-TEST(LeastSquares, CholeskyInverse) {
-  const std::vector<double> b = {4, 2, 0.6, 2, 5, 1, 0.6, 1, 3};
-  std::vector<double> inverse;
-  ASSERT_TRUE(InversePositiveDefinite(b, 3, inverse));
-  for (int i = 0; i < 3; ++i)
-    for (int j = 0; j < 3; ++j) {
-      double s = 0;
-      for (int k = 0; k < 3; ++k) s += b[k * 3 + i] * inverse[j * 3 + k];
-      EXPECT_NEAR(s, i == j ? 1.0 : 0.0, 1e-12);
-    }
-  EXPECT_FALSE(InversePositiveDefinite({1, 1, 1, 1}, 2, inverse));  // singular
 }
 
 TEST(RegressionEstimation, LsRepeatsRemovesAndGlsWithWhiteNoiseIsLs) {

@@ -1,4 +1,4 @@
-#include "regression/least_squares.h"
+#include "linalg/householder_qr.h"
 
 #include <cmath>
 #include <limits>
@@ -15,7 +15,8 @@ double RankTolerance(double tau, int n) {
 
 }  // namespace
 
-LeastSquaresResult SolveLeastSquares(std::vector<double> a, int n, int m, const std::vector<double>& y, double tau) {
+LeastSquaresResult SolveLeastSquares(std::vector<double> a, int n, int m, const std::vector<double>& y,
+                                     double tau) {
   LeastSquaresResult out;
   out.beta.assign(m, 0.0);
   out.kept.assign(m, false);
@@ -62,40 +63,6 @@ LeastSquaresResult SolveLeastSquares(std::vector<double> a, int n, int m, const 
     if (out.beta[j] != 0.0)
       for (int i = 0; i < n; ++i) out.residual[i] -= original[static_cast<size_t>(j) * n + i] * out.beta[j];
   return out;
-}
-
-bool InversePositiveDefinite(const std::vector<double>& b, int m, std::vector<double>& inverse) {
-  auto idx = [m](int i, int j) { return static_cast<size_t>(j) * m + i; };
-  std::vector<double> l(static_cast<size_t>(m) * m, 0.0);  // lower factor, B = L L'
-  for (int j = 0; j < m; ++j) {
-    double d = b[idx(j, j)];
-    for (int k = 0; k < j; ++k) d -= l[idx(j, k)] * l[idx(j, k)];
-    if (!(d > 0.0)) return false;
-    l[idx(j, j)] = std::sqrt(d);
-    for (int i = j + 1; i < m; ++i) {
-      double s = b[idx(i, j)];
-      for (int k = 0; k < j; ++k) s -= l[idx(i, k)] * l[idx(j, k)];
-      l[idx(i, j)] = s / l[idx(j, j)];
-    }
-  }
-  // W = L^-1 (lower), then B^-1 = W' W.
-  std::vector<double> w(static_cast<size_t>(m) * m, 0.0);
-  for (int col = 0; col < m; ++col) {
-    w[idx(col, col)] = 1.0 / l[idx(col, col)];
-    for (int i = col + 1; i < m; ++i) {
-      double s = 0.0;
-      for (int k = col; k < i; ++k) s -= l[idx(i, k)] * w[idx(k, col)];
-      w[idx(i, col)] = s / l[idx(i, i)];
-    }
-  }
-  inverse.assign(static_cast<size_t>(m) * m, 0.0);
-  for (int i = 0; i < m; ++i)
-    for (int j = 0; j < m; ++j) {
-      double s = 0.0;
-      for (int k = std::max(i, j); k < m; ++k) s += w[idx(k, i)] * w[idx(k, j)];
-      inverse[idx(i, j)] = s;
-    }
-  return true;
 }
 
 }  // namespace kora
