@@ -59,10 +59,10 @@ void PrintMenuItems(std::ostringstream& out, const std::vector<MenuItem>& items,
     if (item.IsSeparator()) continue;
     out << std::string(2 * depth, ' ');
     if (item.IsPopup()) {
-      out << "\"" << item.text << "\" " << (item.enabled ? "enabled" : "greyed") << "\n";
+      out << "\"" << MenuCaption(item.text) << "\" " << (item.enabled ? "enabled" : "greyed") << "\n";
       PrintMenuItems(out, item.children, depth + 1);
     } else {
-      out << item.id << " \"" << item.text << "\" " << (item.enabled ? "enabled" : "greyed")
+      out << item.id << " \"" << MenuCaption(item.text) << "\" " << (item.enabled ? "enabled" : "greyed")
           << (item.checked ? " checked" : "") << "\n";
     }
   }

@@ -36,6 +36,15 @@ void MenuBar::Check(int id, bool checked) {
   ForEach(id, [&](MenuItem& item) { item.checked = checked; });
 }
 
+std::string MenuCaption(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;
+    out += text[i];
+  }
+  return out;
+}
+
 const MenuItem* MenuBar::Find(int id) const { return FindIn(popups, id); }
 
 MenuItem* MenuBar::FindPopup(const std::vector<std::string>& path) {
@@ -44,7 +53,7 @@ MenuItem* MenuBar::FindPopup(const std::vector<std::string>& path) {
   for (const auto& name : path) {
     found = nullptr;
     for (auto& item : *level)
-      if (item.IsPopup() && item.text == name) found = &item;
+      if (item.IsPopup() && MenuCaption(item.text) == name) found = &item;
     if (!found) return nullptr;
     level = &found->children;
   }

@@ -10,10 +10,11 @@ namespace kora {
 
 struct MenuItem {
   int id = 0;          // command id; 0 for popups and separators
-  std::string text;    // empty for a separator
+  std::string text;    // empty for a separator; '&' marks the mnemonic letter
   bool enabled = true;
   bool checked = false;
   std::vector<MenuItem> children;  // non-empty for a popup
+  std::string shortcut;            // the accelerator key shown beside the entry, e.g. "Ctrl+O"
 
   bool IsPopup() const { return !children.empty(); }
   bool IsSeparator() const { return id == 0 && text.empty(); }
@@ -40,6 +41,9 @@ enum TarnPopup : int {
 };
 // Popup positions of the multivariate menu bar.
 enum MvPopup : int { kMvFile = 0, kMvTransform, kMvModel, kMvForecasting, kMvPlot, kMvWindow, kMvHelp };
+
+// A menu text without its '&' mnemonic marker ("&&" stands for one '&').
+std::string MenuCaption(const std::string& text);
 
 MenuBar BuildTarnMenu();  // in its resource state
 MenuBar BuildMvMenu();

@@ -30,6 +30,7 @@ json MenuJson(const std::vector<MenuItem>& items) {
       out.push_back({{"text", item.text}, {"enabled", item.enabled}, {"items", MenuJson(item.children)}});
     } else {
       out.push_back({{"id", item.id}, {"text", item.text}, {"enabled", item.enabled}, {"checked", item.checked}});
+      if (!item.shortcut.empty()) out.back()["shortcut"] = item.shortcut;
     }
   }
   return out;

@@ -16,10 +16,9 @@ constexpr int kBurgButton = 1106;
 constexpr int kMinAiccBox = 1107;
 constexpr int kHannanRissanenButton = 1108;
 constexpr int kInnovationsButton = 1109;
-constexpr int kCountLabel = 1110;
 constexpr int kCountField = 1111;
-constexpr int kArGroup = 1;
-constexpr int kArmaGroup = 2;
+// The four estimators are one choice: the fit runs one method.
+constexpr int kMethodGroup = 1;
 
 }  // namespace
 
@@ -27,12 +26,11 @@ PreliminaryDialog::PreliminaryDialog(int p, int q, int previousMethod) : Dialog(
   using namespace platform;
   Add(EditField(kArOrderField, "AR order:", FormatInteger(p)));
   Add(EditField(kMaOrderField, "MA order:", FormatInteger(q)));
-  Add(RadioButton(kYuleWalkerButton, "Yule-Walker", kArGroup, false));
-  Add(RadioButton(kBurgButton, "Burg", kArGroup, false));
+  Add(RadioButton(kYuleWalkerButton, "Yule-Walker", kMethodGroup, false));
+  Add(RadioButton(kBurgButton, "Burg", kMethodGroup, false));
   Add(CheckBox(kMinAiccBox, "Find AR model with min AICC", false));
-  Add(RadioButton(kHannanRissanenButton, "Hannan-Rissanen", kArmaGroup, false));
-  Add(RadioButton(kInnovationsButton, "Innovations", kArmaGroup, false));
-  Add(StaticText(kCountLabel, "Number of ACVF's used. (Enter 0 for auto-selection.)"));
+  Add(RadioButton(kHannanRissanenButton, "Hannan-Rissanen", kMethodGroup, false));
+  Add(RadioButton(kInnovationsButton, "Innovations", kMethodGroup, false));
   Add(EditField(kCountField, "Number of ACVF's used. (Enter 0 for auto-selection.)", "0"));
   Add(PushButton(kIdOk, "OK"));
   Add(PushButton(kIdCancel, "Cancel"));
@@ -54,9 +52,13 @@ PreliminaryDialog::PreliminaryDialog(int p, int q, int previousMethod) : Dialog(
   SetFocus(kArOrderField);
 }
 
-void PreliminaryDialog::EnableCount(bool on) {
-  At(kCountField).enabled = on;
-  At(kCountLabel).enabled = on;
+void PreliminaryDialog::EnableCount(bool on) { At(kCountField).enabled = on; }
+
+void PreliminaryDialog::Set(int id, bool on) {
+  if (on && At(id).type == platform::ControlType::Radio)
+    for (auto& c : controls_)
+      if (c.type == platform::ControlType::Radio) c.checked = false;
+  At(id).checked = on;
 }
 
 bool PreliminaryDialog::ReadOrder(int id, int& order) {
@@ -76,6 +78,7 @@ void PreliminaryDialog::ApplyOrderRules() {
   if (!ReadOrder(kArOrderField, p) || !ReadOrder(kMaOrderField, q)) return;
   if (q == 0) {
     if (!Checked(kBurgButton)) Set(kYuleWalkerButton, true);
+    EnableCount(false);
   } else if (p == 0) {
     Set(kYuleWalkerButton, false);
     Set(kBurgButton, false);
@@ -99,6 +102,8 @@ void PreliminaryDialog::OnCommand(int id) {
       EnableCount(true);
       ApplyOrderRules();
       return;
+    case kYuleWalkerButton:
+    case kBurgButton:
     case kHannanRissanenButton:
       EnableCount(false);
       return;

@@ -17,7 +17,8 @@ class PreliminaryDialog : public platform::Dialog {
 
  private:
   bool Checked(int id) const { return Find(id)->checked; }
-  void Set(int id, bool on) { At(id).checked = on; }
+  // Selecting an estimator clears the others.
+  void Set(int id, bool on);
   void EnableCount(bool on);
   // Reads an order field; shows its message and keeps the focus there when invalid.
   bool ReadOrder(int id, int& order);

@@ -8,13 +8,20 @@ namespace {
 
 MenuItem Item(int id, std::string text, bool enabled = true) { return MenuItem{id, std::move(text), enabled, false, {}}; }
 MenuItem Separator() { return MenuItem{}; }
+// An entry with its accelerator key. Keys a browser keeps for itself (Ctrl+N,
+// Ctrl+W, Ctrl+F4, Alt+F4) are not offered.
+MenuItem Keyed(MenuItem item, std::string shortcut) {
+  item.shortcut = std::move(shortcut);
+  return item;
+}
 MenuItem Popup(std::string text, std::vector<MenuItem> children) {
   return MenuItem{0, std::move(text), true, false, std::move(children)};
 }
 
 MenuItem ProjectPopup() {
-  return Popup("Project", {Item(cmd::kNewProject, "New"), Item(cmd::kOpenProject, "Open"),
-                           Item(cmd::kSaveProject, "Save"), Item(cmd::kSaveProjectAs, "Save As"),
+  return Popup("Project", {Item(cmd::kNewProject, "New"), Keyed(Item(cmd::kOpenProject, "Open"), "Ctrl+O"),
+                           Keyed(Item(cmd::kSaveProject, "Save"), "Ctrl+S"),
+                           Keyed(Item(cmd::kSaveProjectAs, "Save As"), "Ctrl+Shift+S"),
                            Item(cmd::kCloseProject, "Close"), Separator(), Item(cmd::kRenameProject, "Rename"),
                            Item(cmd::kMinimizeProject, "Minimize"), Item(cmd::kRestoreProject, "Restore")});
 }
@@ -22,7 +29,7 @@ MenuItem ProjectPopup() {
 MenuItem SaveSessionItem() { return Item(cmd::kSaveSessionScript, "Save Session As Script..."); }
 
 MenuItem PlotPopup() {
-  return Popup("Plot", {Item(cmd::kPrint, "Print"), Item(cmd::kInfo, "Info"),
+  return Popup("Plot", {Keyed(Item(cmd::kPrint, "Print"), "Ctrl+P"), Keyed(Item(cmd::kInfo, "Info"), "Ctrl+I"),
                         Popup("Zoom", {Item(cmd::kZoomRegion, "Region"), Item(cmd::kZoomRange, "Range"),
                                        Item(cmd::kZoomOut, "Out"), Item(cmd::kZoomManual, "Manual")}),
                         Item(cmd::kCopyToClipboard, "Copy to Clipboard"),
@@ -35,7 +42,7 @@ MenuItem WindowPopup() {
 }
 
 MenuItem HelpPopup() {
-  return Popup("Help", {Item(cmd::kHelpContents, "Contents"), Item(cmd::kHelpOnHelp, "Help on Help"), Separator(),
+  return Popup("Help", {Keyed(Item(cmd::kHelpContents, "Contents"), "F1"), Item(cmd::kHelpOnHelp, "Help on Help"), Separator(),
                         Item(cmd::kAbout, "About")});
 }
 
@@ -47,12 +54,12 @@ MenuBar BuildTarnMenu() {
       Popup("File", {ProjectPopup(), Item(cmd::kProjectEditor, "Project Editor"), Separator(),
                      Item(cmd::kImportFile, "Import File", false),
                      Item(cmd::kImportClipboard, "Import Clipboard", false), Item(cmd::kExport, "Export", false),
-                     Separator(), SaveSessionItem(), Separator(), Item(cmd::kPrint, "Print", false), Separator(),
+                     Separator(), SaveSessionItem(), Separator(), Keyed(Item(cmd::kPrint, "Print", false), "Ctrl+P"), Separator(),
                      Item(cmd::kExit, "Exit")}),
       Popup("Transform", {Item(cmd::kBoxCox, "Box - Cox"), Item(cmd::kClassical, "Classical"),
                           Item(cmd::kShowClassicalFit, "Show Classical Fit"), Item(cmd::kDifference, "Difference"),
                           Item(cmd::kSubtractMean, "Subtract Mean"), Item(cmd::kSubsequence, "Subsequence"),
-                          Separator(), Item(cmd::kUndo, "Undo", false)}),
+                          Separator(), Keyed(Item(cmd::kUndo, "Undo", false), "Ctrl+Z")}),
       Popup("Model",
             {Item(cmd::kSpecifyModel, "Specify"),
              Popup("Estimation", {Item(cmd::kPreliminary, "Preliminary"), Item(cmd::kEstimationBlank, " "),
@@ -73,12 +80,12 @@ MenuBar BuildTarnMenu() {
              Popup("Residual Analysis",
                    {Item(cmd::kResidualPlot, "Plot"), Item(cmd::kResidualHistogram, "Histogram"),
                     Item(cmd::kResidualAcf, "ACF/PACF"), Item(cmd::kTestsOfRandomness, "Tests of Randomness")})}),
-      Popup("Forecasting", {Item(cmd::kArmaForecast, "ARMA"), Item(cmd::kArarForecast, "ARAR"),
+      Popup("Fore&casting", {Item(cmd::kArmaForecast, "ARMA"), Item(cmd::kArarForecast, "ARAR"),
                             Item(cmd::kHoltWinters, "Holt-Winters"),
                             Item(cmd::kSeasonalHoltWinters, "Seasonal Holt-Winters")}),
-      Popup("Smooth", {Item(cmd::kExponentialSmoothing, "Exponential"), Item(cmd::kFftSmoothing, "FFT"),
+      Popup("Sm&ooth", {Item(cmd::kExponentialSmoothing, "Exponential"), Item(cmd::kFftSmoothing, "FFT"),
                        Item(cmd::kMovingAverage, "Moving Ave.")}),
-      Popup("Spectrum",
+      Popup("Sp&ectrum",
             {Item(cmd::kPeriodogram, "Periodogram"), Item(cmd::kModelSpectrum, "Model"),
              Item(cmd::kModelAndPeriodogram, "Model and Periodogram"),
              Item(cmd::kSmoothedPeriodogram, "Smoothed Periodogram"), Item(cmd::kLogSpectrum, "Log Spectrum"),
@@ -99,12 +106,12 @@ MenuBar BuildMvMenu() {
       Popup("File", {ProjectPopup(), Item(cmd::kProjectEditor, "Project Editor"), Separator(),
                      Item(cmd::kImportFile, "Import", false), Item(cmd::kImportClipboard, "Import Clipboard"),
                      Item(cmd::kExport, "Export", false), Separator(), SaveSessionItem(), Separator(),
-                     Item(cmd::kPrint, "Print", false), Separator(), Item(cmd::kExit, "Exit")}),
+                     Keyed(Item(cmd::kPrint, "Print", false), "Ctrl+P"), Separator(), Item(cmd::kExit, "Exit")}),
       Popup("Transform", {Item(cmd::kMvDifference, "Difference"), Item(cmd::kMvSubtractMeans, "Subtract Means"),
-                          Item(cmd::kMvTrim, "Trim"), Separator(), Item(cmd::kMvUndo, "Undo", false)}),
+                          Item(cmd::kMvTrim, "Trim"), Separator(), Keyed(Item(cmd::kMvUndo, "Undo", false), "Ctrl+Z")}),
       Popup("Model", {Popup("Estimation", {Item(cmd::kMvYuleWalker, "Yule-Walker"), Item(cmd::kMvBurg, "Burg")}),
                       Item(cmd::kMvSimulate, "Simulate"), Item(cmd::kMvCrossAcf, "Cross-ACF")}),
-      Popup("Forecasting", {Item(cmd::kMvForecast, "AR Model")}),
+      Popup("Fore&casting", {Item(cmd::kMvForecast, "AR Model")}),
       PlotPopup(),
       WindowPopup(),
       HelpPopup(),

@@ -3,10 +3,11 @@
 // engine runs its checks, buttons as `click`; Enter, Escape and the close box
 // go to the engine too. The keyboard focus follows the model's focus.
 import type { Connection } from './connection';
-import { flowLayout, focusable, isPlaced, kUnitX, kUnitY } from './dialog_layout';
+import { dialogLayout, focusable, isPlaced, kUnitX, kUnitY, type Block, type Cell } from './dialog_layout';
 import { h, parseSvg, setText } from './dom';
 import type { Control, DialogModal } from './protocol';
 import { modalFrame, type ModalView } from './modal_frame';
+import { TreeView } from './tree_view';
 
 interface Part {
   control: Control;
@@ -15,12 +16,20 @@ interface Part {
   label?: HTMLElement;
   picture?: string;
   datalist?: HTMLDataListElement;
+  tree?: TreeView;
 }
+
+let dialogSerial = 0;
 
 export class DialogView implements ModalView {
   readonly element: HTMLElement;
   private readonly body: HTMLElement;
-  private readonly parts = new Map<number, Part>();
+  // Parts by their place in the model: static texts may share an id (0).
+  private parts: Part[] = [];
+  // The parts that take events, by control id.
+  private readonly byId = new Map<number, Part>();
+  // Element ids and radio groups of this dialog alone (a dialog over another may use the same ids).
+  private readonly prefix = `dlg${++dialogSerial}`;
   private structure = '';
   private engineFocus = 0;
   private pointerDown = false;
@@ -54,7 +63,7 @@ export class DialogView implements ModalView {
       this.structure = structure;
       this.build(modal);
     }
-    for (const c of modal.controls) this.refresh(c);
+    modal.controls.forEach((c, i) => this.refresh(c, this.parts[i]));
     this.engineFocus = modal.focus;
     if (top && !this.connection.busy) this.followFocus(modal.focus);
   }
@@ -65,80 +74,67 @@ export class DialogView implements ModalView {
 
   private build(modal: DialogModal): void {
     this.body.replaceChildren();
-    this.parts.clear();
-    const placed = modal.controls.filter(isPlaced);
-    const flowing = modal.controls.filter((c) => !isPlaced(c));
-    if (placed.length > 0) {
-      const area = h('div', { class: 'dlg-placed' });
-      area.style.width = `${modal.width * kUnitX}px`;
-      area.style.height = `${modal.height * kUnitY}px`;
-      for (const c of placed) this.place(area, c);
-      this.body.append(area);
-    } else {
-      this.body.style.minWidth = `${Math.max(220, modal.width * kUnitX)}px`;
-    }
-    if (flowing.length > 0) this.flow(flowing);
+    this.parts = [];
+    this.byId.clear();
+    this.body.style.minWidth = `${Math.min(modal.width * kUnitX, 480)}px`;
+    const parts = modal.controls.map((c, index) => this.make(c, index));
+    const layout = dialogLayout(modal.controls);
+    this.body.append(...this.blocks(layout.blocks, parts));
+    if (layout.buttons.length > 0)
+      this.body.append(h('div', { class: 'dlg-buttons' }, ...layout.buttons.map((i) => parts[i].root)));
   }
 
-  private place(area: HTMLElement, c: Control): void {
-    const part = this.make(c);
-    const left = c.x * kUnitX;
-    const top = c.y * kUnitY;
+  private blocks(blocks: Block[], parts: Part[]): HTMLElement[] {
+    return blocks.map((block) => {
+      const element =
+        block.kind === 'fields'
+          ? h('div', { class: 'dlg-fields' }, ...block.indices.flatMap((i) => [parts[i].label!, parts[i].root]))
+          : h('div', { class: 'dlg-row' }, ...block.cells.map((cell) => this.cell(cell, parts)));
+      if (block.indent > 0) element.style.marginLeft = `${block.indent}px`;
+      return element;
+    });
+  }
+
+  private cell(cell: Cell, parts: Part[]): HTMLElement {
+    const part = parts[cell.index];
+    if (cell.blocks) part.root.append(...this.blocks(cell.blocks, parts));
+    const type = part.control.type;
+    const labelFirst = part.label && (type === 'edit' || type === 'combo' || type === 'slider' || type === 'list' || type === 'tree');
+    const element = h('div', { class: `dlg-cell dlg-cell-${type}` }, ...(labelFirst ? [part.label!] : []), part.root);
+    if (cell.minWidth > 0) element.style.minWidth = `${cell.minWidth}px`;
+    return element;
+  }
+
+  // The size a placed control asks for; prompts and texts take what they need.
+  private size(element: HTMLElement, c: Control): void {
+    if (!isPlaced(c)) return;
+    const width = c.w * kUnitX;
     const height = c.h * kUnitY;
-    Object.assign(part.root.style, { left: `${left}px`, top: `${top}px`, width: `${c.w * kUnitX}px`, height: `${height}px` });
-    part.root.classList.add('placed');
-    area.append(part.root);
-    // Prompts of fields, lists and sliders stand to their left.
-    if (part.label && (c.type === 'edit' || c.type === 'combo' || c.type === 'slider' || c.type === 'list')) {
-      const label = part.label;
-      label.classList.add('placed', 'placed-label');
-      Object.assign(label.style, { left: '0px', top: `${top}px`, width: `${Math.max(0, left - 4)}px`, height: `${Math.min(height, 12 * kUnitY)}px` });
-      area.append(label);
-    }
-  }
-
-  private flow(controls: Control[]): void {
-    const { groups, buttons } = flowLayout(controls);
-    for (const group of groups) {
-      let container: HTMLElement = this.body;
-      if (group.box) {
-        const part = this.make(group.box);
-        this.body.append(part.root);
-        container = part.root;
-      }
-      for (const c of group.members) {
-        const part = this.make(c);
-        const row = h('div', { class: `dlg-row dlg-row-${c.type}` });
-        if (part.label && c.type !== 'check' && c.type !== 'radio') row.append(part.label);
-        row.append(part.root);
-        container.append(row);
-      }
-    }
-    if (buttons.length > 0) {
-      const row = h('div', { class: 'dlg-buttons' });
-      for (const c of buttons) row.append(this.make(c).root);
-      this.body.append(row);
-    }
+    if (c.type === 'edit' || c.type === 'combo') element.style.width = `${Math.min(Math.max(width, 48), 120)}px`;
+    else if (c.type === 'slider') element.style.width = `${width}px`;
+    else if (c.type === 'list' || c.type === 'tree' || c.type === 'picture') Object.assign(element.style, { width: `${width}px`, height: `${height}px` });
+    else if (c.type === 'static') element.style.maxWidth = `${Math.max(width, 160)}px`;
   }
 
   // The elements of one control, wired to send its events.
-  private make(c: Control): Part {
+  private make(c: Control, index: number): Part {
     const id = c.id;
-    const data = { 'data-id': id };
-    const label = c.label ? h('label', { class: 'dlg-label', for: `ctl-${id}`, text: c.label }) : undefined;
+    const key = `${this.prefix}-${index}`;
+    const data = { 'data-id': id, 'data-index': index };
+    const label = c.label ? h('label', { class: 'dlg-label', for: key, text: c.label }) : undefined;
     let part: Part;
     switch (c.type) {
       case 'edit': {
-        const input = h('input', { ...data, id: `ctl-${id}`, class: 'dlg-edit', type: 'text', autocomplete: 'off', spellcheck: 'false' });
+        const input = h('input', { ...data, id: key, class: 'dlg-edit', type: 'text', autocomplete: 'off', spellcheck: 'false' });
         input.addEventListener('input', () => this.connection.type(id, input.value));
         part = { control: c, root: input, input, label };
         break;
       }
       case 'combo': {
-        const list = h('datalist', { id: `ctl-${id}-items` });
-        const input = h('input', { ...data, id: `ctl-${id}`, class: 'dlg-edit', type: 'text', list: `ctl-${id}-items`, autocomplete: 'off' });
+        const list = h('datalist', { id: `${key}-items` });
+        const input = h('input', { ...data, id: key, class: 'dlg-edit', type: 'text', list: `${key}-items`, autocomplete: 'off' });
         input.addEventListener('input', (e) => {
-          const index = (this.parts.get(id)?.control.items ?? []).indexOf(input.value);
+          const index = (this.byId.get(id)?.control.items ?? []).indexOf(input.value);
           if ((e as InputEvent).inputType === 'insertReplacementText' || (!(e as InputEvent).inputType && index >= 0))
             void this.connection.send({ type: 'select', control: id, index: index + 1 });
           else this.connection.type(id, input.value);
@@ -147,47 +143,54 @@ export class DialogView implements ModalView {
         break;
       }
       case 'button': {
-        const button = h('button', { ...data, id: `ctl-${id}`, type: 'button', class: 'dlg-button' + (id === 1 ? ' default' : ''), text: c.label });
+        const button = h('button', { ...data, id: key, type: 'button', class: 'dlg-button' + (id === 1 ? ' default' : ''), text: c.label });
         button.addEventListener('click', () => void this.connection.send({ type: 'click', control: id }));
         part = { control: c, root: button, input: button };
         break;
       }
       case 'check':
       case 'radio': {
-        const input = h('input', { ...data, id: `ctl-${id}`, type: c.type === 'check' ? 'checkbox' : 'radio', name: c.type === 'radio' ? `group-${c.group}` : undefined });
+        const input = h('input', { ...data, id: key, type: c.type === 'check' ? 'checkbox' : 'radio', name: c.type === 'radio' ? `${this.prefix}-group-${c.group}` : undefined });
         input.addEventListener('change', () => {
           if (c.type === 'check') void this.connection.send({ type: 'check', control: id, on: input.checked });
           else if (input.checked) void this.connection.send({ type: 'radio', control: id });
         });
-        const text = h('span', { text: c.label });
-        part = { control: c, root: h('label', { class: `dlg-${c.type}` }, input, text), input, label: text };
+        const text = h('span', { class: 'dlg-choice-text', text: c.label });
+        part = { control: c, root: h('label', { class: `dlg-${c.type}`, 'data-index': index }, input, text), input, label: text };
         break;
       }
       case 'group': {
         const legend = h('legend', { text: c.label });
-        part = { control: c, root: h('fieldset', { class: 'dlg-group', 'data-id': id }, legend), label: legend };
+        part = { control: c, root: h('fieldset', { class: 'dlg-group', ...data }, legend), label: legend };
         break;
       }
-      case 'list':
       case 'tree': {
-        const select = h('select', { ...data, id: `ctl-${id}`, class: 'dlg-list', size: 6 });
+        const tree = new TreeView(id, (event) => void this.connection.send(event));
+        tree.element.dataset.index = String(index);
+        part = { control: c, root: tree.element, label, tree };
+        break;
+      }
+      case 'list': {
+        const select = h('select', { ...data, id: key, class: 'dlg-list', size: 6 });
         select.addEventListener('change', () => void this.connection.send({ type: 'select', control: id, index: select.selectedIndex + 1 }));
         part = { control: c, root: select, input: select, label };
         break;
       }
       case 'slider': {
-        const input = h('input', { ...data, id: `ctl-${id}`, class: 'dlg-slider', type: 'range', step: 1 });
+        const input = h('input', { ...data, id: key, class: 'dlg-slider', type: 'range', step: 1 });
         input.addEventListener('input', () => this.slide(id, Number(input.value)));
         part = { control: c, root: input, input, label };
         break;
       }
       case 'picture':
-        part = { control: c, root: h('div', { class: 'dlg-picture', 'data-id': id }) };
+        part = { control: c, root: h('div', { class: 'dlg-picture', ...data }) };
         break;
       default:
-        part = { control: c, root: h('div', { class: 'dlg-static', 'data-id': id }) };
+        part = { control: c, root: h('div', { class: 'dlg-static', ...data }) };
     }
-    this.parts.set(id, part);
+    this.size(part.root, c);
+    this.parts[index] = part;
+    if (focusable(c) || !this.byId.has(id)) this.byId.set(id, part);
     return part;
   }
 
@@ -204,8 +207,7 @@ export class DialogView implements ModalView {
   }
 
   // Brings one control's elements up to the model.
-  private refresh(c: Control): void {
-    const part = this.parts.get(c.id);
+  private refresh(c: Control, part: Part | undefined): void {
     if (!part) return;
     part.control = c;
     const input = part.input;
@@ -230,8 +232,10 @@ export class DialogView implements ModalView {
       case 'button':
         setText(input as HTMLButtonElement, c.label);
         break;
-      case 'list':
-      case 'tree': {
+      case 'tree':
+        part.tree?.update(c);
+        break;
+      case 'list': {
         const select = input as HTMLSelectElement;
         const options = Array.from(select.options).map((o) => o.text);
         if (JSON.stringify(options) !== JSON.stringify(c.items))
@@ -250,7 +254,8 @@ export class DialogView implements ModalView {
         if (part.picture !== c.picture) {
           part.picture = c.picture;
           const svg = c.picture ? parseSvg(c.picture) : null;
-          if (svg) {
+          // A placed picture fills its rectangle; another keeps its own size.
+          if (svg && isPlaced(c)) {
             svg.removeAttribute('width');
             svg.removeAttribute('height');
           }
@@ -267,9 +272,9 @@ export class DialogView implements ModalView {
 
   private focusIn(e: FocusEvent): void {
     if (this.programmatic) return;
-    const id = Number((e.target as HTMLElement).dataset.id);
-    const part = this.parts.get(id);
+    const part = this.parts[Number((e.target as HTMLElement).dataset.index)];
     if (!part || !focusable(part.control)) return;
+    const id = part.control.id;
     // A click on a button or box moves the focus itself, with its own event.
     const clicked = this.pointerDown && ['button', 'check', 'radio'].includes(part.control.type);
     if (clicked || id === this.engineFocus) return;
@@ -278,7 +283,9 @@ export class DialogView implements ModalView {
   }
 
   private followFocus(id: number): void {
-    const target = this.parts.get(id)?.input;
+    const tree = this.byId.get(id)?.tree;
+    if (tree) return tree.focus();
+    const target = this.byId.get(id)?.input;
     if (!target || document.activeElement === target || target.disabled) return;
     this.programmatic = true;
     target.focus();

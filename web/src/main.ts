@@ -66,6 +66,10 @@ document.addEventListener('keydown', (e) => {
     e.preventDefault();
     return;
   }
+  if (!modals.open && !PopupMenu.current && menuBar.shortcut(e)) {
+    e.preventDefault();
+    return;
+  }
   if (!modals.open && menuBar.key(e)) e.preventDefault();
 });
 // The desktop has its own popups; the browser's would only be in the way.

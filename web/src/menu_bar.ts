@@ -1,9 +1,9 @@
 // The frame's menu bar: the engine's current bar with the window list added to
 // the popup at windowMenuPosition; mouse and keyboard access (Alt + letter,
 // F10, arrows, Enter, Escape).
-import { clear, h } from './dom';
-import { entriesFor, withWindowList, type PageMenuEntry } from './menu_model';
-import { PopupMenu } from './popup_menu';
+import { clear } from './dom';
+import { chordOf, entriesFor, shortcutEntry, withWindowList, type PageMenuEntry } from './menu_model';
+import { menuLabel, PopupMenu } from './popup_menu';
 import type { Snapshot } from './protocol';
 
 export interface MenuActions {
@@ -41,13 +41,10 @@ export class MenuBar {
     this.element.dataset.kind = frame.menuKind;
     clear(this.element);
     entries.forEach((entry, i) => {
-      const title = h('div', {
-        class: 'menubar-title' + (entry.enabled === false ? ' greyed' : ''),
-        role: 'menuitem',
-        'aria-haspopup': 'true',
-        'data-index': i,
-        text: entry.text ?? '',
-      });
+      const title = menuLabel(entry.text, 'menubar-title' + (entry.enabled === false ? ' greyed' : ''));
+      Object.assign(title.dataset, { index: String(i) });
+      title.setAttribute('role', 'menuitem');
+      title.setAttribute('aria-haspopup', 'true');
       title.addEventListener('pointerdown', (e) => {
         e.preventDefault();
         if (this.openIndex === i) this.popup.close();
@@ -74,6 +71,15 @@ export class MenuBar {
     const matches = entriesFor(this.entries, letter).filter((i) => this.entries[i].enabled !== false);
     if (matches.length === 0) return false;
     this.openAt(matches[0], true);
+    return true;
+  }
+
+  // A menu entry's shortcut key chooses it; a greyed entry's key does nothing
+  // (and not what the browser would do with it either).
+  shortcut(event: KeyboardEvent): boolean {
+    const found = shortcutEntry(this.entries, chordOf(event));
+    if (!found) return false;
+    if (found.enabled) this.actions.command(found.id);
     return true;
   }
 

@@ -7,12 +7,45 @@ export interface PageMenuEntry extends MenuEntry {
   windowId?: number;  // an entry of the window list: activates that window
 }
 
-// The letter that opens or picks an entry: the one after '&', else the first letter.
+// An entry's text as shown, and where its mnemonic letter stands in it: the
+// letter after '&' ("&&" shows one '&'), else the first letter.
+export function menuCaption(text: string | undefined): { shown: string; at: number } {
+  const t = text ?? '';
+  let shown = '';
+  let at = -1;
+  for (let i = 0; i < t.length; i++) {
+    if (t[i] === '&' && i + 1 < t.length) {
+      i++;
+      if (t[i] !== '&' && at < 0) at = shown.length;
+    }
+    shown += t[i];
+  }
+  return { shown, at: at >= 0 ? at : shown.search(/\S/) };
+}
+
+// The letter that opens or picks an entry.
 export function mnemonic(text: string | undefined): string {
-  if (!text) return '';
-  const amp = text.indexOf('&');
-  const letter = amp >= 0 && amp + 1 < text.length ? text[amp + 1] : text.trim()[0];
-  return (letter ?? '').toLowerCase();
+  const { shown, at } = menuCaption(text);
+  return at >= 0 ? shown[at].toLowerCase() : '';
+}
+
+// A key press written the way the engine writes shortcuts: "Ctrl+Shift+S", "F1".
+export function chordOf(e: { ctrlKey: boolean; altKey: boolean; shiftKey: boolean; key: string }): string {
+  const key = e.key.length === 1 ? e.key.toUpperCase() : e.key;
+  return [e.ctrlKey && 'Ctrl', e.altKey && 'Alt', e.shiftKey && 'Shift', key].filter(Boolean).join('+');
+}
+
+// The entry whose shortcut is `chord`, and whether it and every popup above it are enabled.
+export function shortcutEntry(items: MenuEntry[], chord: string): { id: number; enabled: boolean } | undefined {
+  for (const item of items) {
+    const found = item.items
+      ? shortcutEntry(item.items, chord)
+      : item.shortcut === chord && item.id !== undefined
+        ? { id: item.id, enabled: true }
+        : undefined;
+    if (found) return { id: found.id, enabled: found.enabled && item.enabled !== false };
+  }
+  return undefined;
 }
 
 // The next entry that can be highlighted (separators are skipped), cycling.
@@ -41,7 +74,7 @@ export function windowListEntries(windows: ChildWindow[]): PageMenuEntry[] {
   return [
     { separator: true },
     ...ordered.map((w, i) => ({
-      text: `${i + 1} ${w.title}`,
+      text: `${i + 1} ${w.title.replaceAll('&', '&&')}`,
       enabled: true,
       checked: w.active,
       windowId: w.id,

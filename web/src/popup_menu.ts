@@ -2,7 +2,14 @@
 // right-button popup): mouse and keyboard navigation, greyed and checked
 // entries, nested popups.
 import { h } from './dom';
-import { entriesFor, nextIndex, type PageMenuEntry } from './menu_model';
+import { entriesFor, menuCaption, nextIndex, type PageMenuEntry } from './menu_model';
+
+// An entry's text with its mnemonic letter underlined.
+export function menuLabel(text: string | undefined, className: string): HTMLElement {
+  const { shown, at } = menuCaption(text);
+  if (at < 0) return h('span', { class: className, text: shown });
+  return h('span', { class: className }, shown.slice(0, at), h('u', { text: shown[at] }), shown.slice(at + 1));
+}
 
 export interface PopupOwner {
   choose(entry: PageMenuEntry): void;
@@ -79,7 +86,8 @@ export class PopupMenu {
         'data-window': item.windowId,
       },
       h('span', { class: 'menu-check', text: item.checked ? '✓' : '' }),
-      h('span', { class: 'menu-text', text: item.text ?? '' }),
+      menuLabel(item.text, 'menu-text'),
+      h('span', { class: 'menu-shortcut', text: item.shortcut ?? '' }),
       h('span', { class: 'menu-arrow', text: item.items ? '▶' : '' }),
     );
     row.addEventListener('pointerenter', () => this.highlight(depth, index, true));

@@ -7,6 +7,7 @@ export interface MenuEntry {
   enabled?: boolean;
   checked?: boolean;
   items?: MenuEntry[];
+  shortcut?: string;  // the accelerator key, e.g. "Ctrl+O"
 }
 
 export interface ToolButton {
