@@ -72,10 +72,18 @@ test('window geometry: resizing keeps the opposite edge, minimised windows fill 
 });
 
 test('menu keys and the window list', () => {
-  const { mnemonic, nextIndex, entriesFor, withWindowList } = logic;
+  const { mnemonic, menuCaption, chordOf, shortcutEntry, nextIndex, entriesFor, withWindowList } = logic;
   const items = [{ text: 'Cascade' }, { separator: true }, { text: 'Tile' }, { text: 'Close All' }];
   assert.equal(mnemonic('&Window'), 'w');
   assert.equal(mnemonic(' Model'), 'm');
+  assert.deepEqual(menuCaption('Sp&ectrum'), { shown: 'Spectrum', at: 2 });
+  assert.deepEqual(menuCaption('R&&D &b'), { shown: 'R&D b', at: 4 }, '&& is one &, not the mark');
+  assert.equal(chordOf({ ctrlKey: true, altKey: false, shiftKey: true, key: 's' }), 'Ctrl+Shift+S');
+  const bar = [{ text: 'File', items: [{ id: 1, text: 'Open', shortcut: 'Ctrl+O' }] },
+    { text: 'Edit', enabled: false, items: [{ id: 2, text: 'Undo', shortcut: 'Ctrl+Z' }] }];
+  assert.deepEqual(shortcutEntry(bar, 'Ctrl+O'), { id: 1, enabled: true });
+  assert.deepEqual(shortcutEntry(bar, 'Ctrl+Z'), { id: 2, enabled: false }, 'a greyed popup greys its keys');
+  assert.equal(shortcutEntry(bar, 'Ctrl+P'), undefined);
   assert.equal(nextIndex(items, 0, 1), 2, 'separators are skipped');
   assert.equal(nextIndex(items, 0, -1), 3, 'wraps around');
   assert.deepEqual(entriesFor(items, 'C'), [0, 3]);
