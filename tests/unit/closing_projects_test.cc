@@ -1,0 +1,110 @@
+// Not losing work: the question to save before a project closes, the state
+// it asks about, and an Open whose file dialog is cancelled.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/application.h"
+#include "app/command_ids.h"
+#include "platform/event_queue.h"
+#include "project/project_fingerprint.h"
+
+namespace kora {
+namespace {
+
+using platform::EventType;
+
+struct Questions : platform::PlatformObserver {
+  std::vector<std::string> asked;
+  void MessageShown(const platform::MessageBoxState& m) override { asked.push_back(m.text); }
+};
+
+// An application that plays events as they are given.
+struct Desk {
+  platform::EventQueue events;
+  Questions questions;
+  Platform ui{events, questions};
+  Application app{ui};
+
+  void Play(std::initializer_list<std::pair<EventType, int>> list, std::string text = {}) {
+    for (auto [type, number] : list) {
+      UserEvent e;
+      e.type = type;
+      e.number = number;
+      e.control.id = number;
+      e.text = text;
+      events.Push(e);
+    }
+    while (auto e = events.Next()) app.OnFrameEvent(*e);
+    EXPECT_TRUE(events.rejections.empty()) << events.rejections.front();
+  }
+  void NewWithData() {
+    Play({{EventType::Command, cmd::kNewProject}, {EventType::Click, platform::kIdOk}});
+    Play({{EventType::SetClipboard, 0}}, "1\r\n2\r\n4\r\n");
+    Play({{EventType::Command, cmd::kImportClipboard}});
+  }
+};
+
+TEST(ClosingProjects, ChangesSinceTheLastSaveAreWhatTheQuestionAsksAbout) {
+  Desk d;
+  d.Play({{EventType::Command, cmd::kNewProject}, {EventType::Click, platform::kIdOk}});
+  UnivariateProject& project = *d.app.CurrentUnivariate();
+  EXPECT_FALSE(HasUnsavedChanges(project));  // nothing to lose yet
+  d.Play({{EventType::SetClipboard, 0}}, "1\r\n2\r\n4\r\n");
+  d.Play({{EventType::Command, cmd::kImportClipboard}});
+  EXPECT_TRUE(d.app.anyUnsaved);
+  MarkSaved(project);
+  d.Play({{EventType::Command, cmd::kSubtractMean}});
+  EXPECT_TRUE(d.app.anyUnsaved);
+  d.Play({{EventType::Command, cmd::kUndo}});
+  EXPECT_FALSE(d.app.anyUnsaved);  // back to what was saved
+  project.model.arOrder = 1;
+  project.model.phi[0] = 0.5;
+  EXPECT_TRUE(HasUnsavedChanges(project));
+}
+
+TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
+  Desk d;
+  d.NewWithData();
+  d.NewWithData();
+  d.questions.asked.clear();
+  // Close All: Cancel at the second project's question closes nothing.
+  d.Play({{EventType::Command, cmd::kCloseAll}, {EventType::Yes, 0}, {EventType::No, 0}, {EventType::Cancel, 0}});
+  EXPECT_EQ(d.questions.asked, (std::vector<std::string>{"Close all projects ?",
+                                                         "Save changes to New Univariate Project ?",
+                                                         "Save changes to New Univariate Project ?"}));
+  EXPECT_EQ(d.app.registry.HighestSlot(), 2);
+
+  // Close, Yes: saved through Save As, then closed; the other project is
+  // current and its window the active one.
+  const auto file = std::filesystem::temp_directory_path() / "kora_closing_test.KRA";
+  std::filesystem::remove(file);
+  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::Yes, 0}});
+  d.Play({{EventType::File, 0}}, file.string());
+  EXPECT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(d.app.registry[2].kind, kNoProject);
+  EXPECT_EQ(d.app.current, 1);
+  EXPECT_EQ(d.ui.Window(d.ui.Focused())->ownerSlot, 1);
+  std::filesystem::remove(file);
+
+  // A cancelled Save As keeps the project open.
+  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::Yes, 0}, {EventType::Cancel, 0}});
+  EXPECT_EQ(d.app.registry[1].kind, kUnivariate);
+  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::No, 0}});
+  EXPECT_EQ(d.app.registry.HighestSlot(), 0);
+  EXPECT_EQ(d.app.current, 0);
+}
+
+TEST(ClosingProjects, OpenCancelledLeavesNoEmptyProject) {
+  Desk d;
+  d.NewWithData();
+  const WindowId active = d.ui.Focused();
+  d.Play({{EventType::Command, cmd::kOpenProject}, {EventType::Click, platform::kIdOk}, {EventType::Cancel, 0}});
+  EXPECT_EQ(d.app.registry.HighestSlot(), 1);
+  EXPECT_EQ(d.app.current, 1);
+  EXPECT_EQ(d.ui.Focused(), active);
+  EXPECT_EQ(d.ui.Windows().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kora
