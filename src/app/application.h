@@ -12,6 +12,7 @@
 #include "app/registry.h"
 #include "app/toolbar.h"
 #include "platform/platform.h"
+#include "plot/view_gestures.h"
 #include "plot/zoom.h"
 
 namespace kora {
@@ -67,6 +68,8 @@ class Application : public platform::FrameHandler {
   std::array<std::string, 3> status{"NONE", "", ""};
   int zoomMode = kZoomNone;
   bool quitRequested = false;
+  // Some univariate project holds changes its project file does not (updated after every command).
+  bool anyUnsaved = false;
   // The right-button popup asked for last (serial 0: none yet).
   uint64_t popupSerial = 0;
   WindowId popupWindow = 0;
@@ -77,6 +80,18 @@ class Application : public platform::FrameHandler {
   }
   // Told whenever menus, toolbar or status bar changed.
   std::function<void()> onFrameChanged;
+  // A PNG picture the page is asked to draw from a plot's SVG (Save
+  // Picture), and the file it goes to; the serial counts the requests.
+  struct PictureRequest {
+    uint64_t serial = 0;
+    std::string path, svg;
+    int width = 0, height = 0;
+  };
+  PictureRequest pictureRequest;
+  // The page's PNG for the request (event number: its serial, text: base64).
+  void WritePictureData(const UserEvent& event);
+  // A short note in the status bar's third part.
+  void StatusNote(const std::string& text);
   // What the user did so far, where the back end records it (File > Save Session As Script...).
   SessionRecorder* session = nullptr;
 
@@ -86,12 +101,17 @@ class Application : public platform::FrameHandler {
   // The panels' scales as painting the window at its size stores them.
   void PaintForMouse(WindowId window, PlotWindow& plot);
   void HandleInspection(const UserEvent& event);
-  WindowId FindWindowByTitle(const std::string& title) const;
+  // The window of that exact title (the rank-th of them, counted from 1), or
+  // else the one window whose title contains it; 0 when none.
+  WindowId FindWindowByTitle(const std::string& title, int rank = 0) const;
   void FrameChanged();
 
   // The rubber rectangle of a zoom gesture and the window it is drawn in.
   ZoomDrag drag_;
   WindowId dragWindow_ = 0;
+  // A drag that pans the view of a plot window.
+  PanDrag pan_;
+  WindowId panWindow_ = 0;
 };
 
 }  // namespace kora

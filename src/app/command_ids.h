@@ -86,6 +86,12 @@ inline constexpr int kLeastSquares = 40156;
 inline constexpr int kGeneralizedLs = 40157;
 inline constexpr int kRegressionRemove = 40158;
 inline constexpr int kRegressionShowFit = 40159;
+// Plot menu entries beyond the resource's identifiers.
+inline constexpr int kSavePicture = 40185;
+inline constexpr int kPredictionBands = 40186;
 inline constexpr int kSaveSessionScript = 40170;
+
+// Window > Next: the next window in the stacking order becomes active (Ctrl+F6).
+inline constexpr int kNextWindow = 40180;
 
 }  // namespace kora::cmd

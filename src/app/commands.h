@@ -41,6 +41,8 @@ void MinimizeProjectCommand(Application& app);
 void RestoreProjectCommand(Application& app);
 // session_script_command.cc
 void SaveSessionScriptCommand(Application& app);
+// project_editor.cc
+void ProjectEditorCommand(Application& app);
 // data_commands.cc
 void ImportFileCommand(Application& app);
 void ImportClipboardCommand(Application& app);
@@ -102,6 +104,14 @@ void HoltWintersCommand(Application& app);
 void SeasonalHoltWintersCommand(Application& app);
 // arar_commands.cc
 void ArarForecastCommand(Application& app);
+// multivariate_commands.cc
+void MvDifferenceCommand(Application& app);
+void MvSubtractMeansCommand(Application& app);
+void MvTrimCommand(Application& app);
+void MvUndoCommand(Application& app);
+void MvYuleWalkerCommand(Application& app);
+void MvBurgCommand(Application& app);
+void MvForecastCommand(Application& app);
 // window_commands.cc
 void PrintCommand(Application& app);
 void InfoCommand(Application& app);
@@ -110,10 +120,13 @@ void ZoomRangeCommand(Application& app);
 void ZoomOutCommand(Application& app);
 void ZoomManualCommand(Application& app);
 void CopyCommand(Application& app);
+void SavePictureCommand(Application& app);
+void PredictionBandsCommand(Application& app);
 void CustomizeColorsCommand(Application& app);
 void DuplicateCommand(Application& app);
 void CascadeCommand(Application& app);
 void TileCommand(Application& app);
+void NextWindowCommand(Application& app);
 void ExitCommand(Application& app);
 void HelpContentsCommand(Application& app);
 void HelpOnHelpCommand(Application& app);

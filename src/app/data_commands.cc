@@ -4,9 +4,10 @@
 #include "app/application.h"
 #include "app/commands.h"
 #include "app/data_import.h"
+#include "app/multivariate_commands.h"
 #include "platform/text.h"
-#include "project/part_file.h"
-#include "project/project_file.h"
+#include "project/data_file.h"
+#include "project/project_fingerprint.h"
 #include "project/project_views.h"
 #include "project/text_export.h"
 #include "project/text_import.h"
@@ -79,40 +80,24 @@ bool ImportFile(Application& app, UnivariateProject& project) {
   auto path = app.ui.ChooseFile(options);
   if (!path) return false;
 
-  project.projectFile = *path;
-  project.hasProjectFile = false;
-  ResetForNewData(app.ui, project);
-  std::vector<double> values;
-  bool install = false;
-
-  PartFileResult part = ReadPartFile(*path);
-  if (part.status == PartFileResult::Read) {
-    values = std::move(part.values);
-    install = true;
-    project.hasProjectFile = true;
-  } else if (part.status == PartFileResult::Failed) {
-    Show(app, part.error);
-  } else {
-    ProjectReadResult read = ReadProjectFile(*path, project, Colours());
-    if (read.status == ProjectReadStatus::Failed) {
-      // A project file that failed to read has been reported; it is not
-      // offered to the text reader as well.
-      Show(app, read.error);
-    } else if (read.status == ProjectReadStatus::NotProjectFile) {
-      RawDataResult raw = ReadRawData(*path);
-      Show(app, raw.error);
-      if (!raw.error) {
-        values = std::move(raw.values);
-        install = true;
-      }
-    }
+  DataFile file = ReadDataFile(*path);
+  if (!file.Read()) {
+    // Nothing readable: the message, and the project stays as it was.
+    Show(app, file.error);
+    return true;
   }
-  if (install) {
-    project.series = values;
-    project.untransformedSeries = std::move(values);
+  project.projectFile = *path;
+  project.hasProjectFile = file.savable;
+  ResetForNewData(app.ui, project);
+  if (file.project) {
+    InstallProjectContents(std::move(*file.project), project, Colours());
+  } else {
+    project.series = *file.values;
+    project.untransformedSeries = std::move(*file.values);
     project.firstIndex = project.series.empty() ? 0 : 1;
     project.lastIndex = project.count();
   }
+  if (project.hasProjectFile) MarkSaved(project);
   app.ui.SetTitle(project.plots[kMainPlot].window, *path);
   RetitleProjectWindows(app.ui, project);
   RefreshViews(app.ui, project, true, true);
@@ -121,12 +106,14 @@ bool ImportFile(Application& app, UnivariateProject& project) {
 }
 
 void ImportFileCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateImportFileCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
-  if (!project) return;  // the multivariate import belongs to multivariate projects
+  if (!project) return;
   if (ImportFile(app, *project)) app.UpdateFrame();
 }
 
 void ImportClipboardCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateImportClipboardCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
   if (!project) return;
   std::optional<std::vector<double>> values;
@@ -140,6 +127,7 @@ void ImportClipboardCommand(Application& app) {
 }
 
 void ExportCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateExportCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
   if (!project) return;
   ExportDialog dialog(*project);
@@ -160,10 +148,8 @@ void ExportCommand(Application& app) {
   auto path = app.ui.ChooseFile(options);
   if (!path) return;
   std::error_code error;
-  if (std::filesystem::exists(*path, error)) {
-    if (!app.ui.Ask(" ", "Overwrite existing file?")) return;
-    std::filesystem::remove(*path, error);
-  }
+  // The old file is replaced only by a complete new one (WriteRawData).
+  if (std::filesystem::exists(*path, error) && !app.ui.Ask(" ", "Overwrite existing file?")) return;
   Show(app, WriteRawData(*path, *values));
 }
 

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/commands.h"
 #include "app/series_transfer.h"
+#include "multivariate/multivariate_views.h"
 #include "platform/text.h"
 #include "platform/tree.h"
 #include "project/project_views.h"
@@ -24,7 +25,7 @@ constexpr int kRootKey = 1;
 constexpr int kSlotKeys = 1000;
 
 std::string NameOf(const Platform& ui, const RegistrySlot& entry) {
-  return entry.kind == kUnivariate ? ProjectName(ui, *entry.univariate) : ui.Title(entry.multivariate->mainWindow.window);
+  return entry.kind == kUnivariate ? ProjectName(ui, *entry.univariate) : MultivariateName(ui, *entry.multivariate);
 }
 
 int SeriesCount(const RegistrySlot& entry) {
@@ -46,9 +47,9 @@ void RenameProject(Application& app, int slot, const std::string& name) {
     app.ui.SetTitle(entry.univariate->plots[kMainPlot].window, name);
     RetitleProjectWindows(app.ui, *entry.univariate);
   } else {
-    const PlotWindow& main = entry.multivariate->mainWindow;
-    app.ui.SetTitle(main.window, name);
-    if (app.ui.Exists(main.infoWindow)) app.ui.SetTitle(main.infoWindow, "INFO: " + name);
+    // Its INFO window is titled after it when the views are brought up to date.
+    app.ui.SetTitle(entry.multivariate->mainWindow.window, name);
+    RefreshMultivariateViews(app.ui, *entry.multivariate);
   }
   app.UpdateStatus();
 }

@@ -94,6 +94,14 @@ UserEvent ParseScriptLine(const std::string& line, int lineNumber) {
     auto title = cursor.Word();
     if (!title) fail("expected a window title");
     event.text = *title;
+    // "TITLE" #N: the N-th of the windows with that title.
+    Cursor next = cursor;
+    if (auto rank = next.Word(); rank && rank->size() > 1 && rank->front() == '#') {
+      auto n = ReadFirstInteger(rank->substr(1));
+      if (!n || *n < 1) fail("expected a window number after #");
+      event.titleRank = *n;
+      cursor = next;
+    }
   };
 
   static const std::map<std::string, EventType> simple = {
@@ -153,7 +161,9 @@ UserEvent ParseScriptLine(const std::string& line, int lineNumber) {
     else if (what == "move") event.type = EventType::MouseMove;
     else if (what == "up") event.type = EventType::MouseUp;
     else if (what == "right") event.type = EventType::MouseDown, event.number = 2;
-    else fail("expected mouse down, move, up or right");
+    else if (what == "wheel-up") event.type = EventType::MouseDown, event.number = 4;
+    else if (what == "wheel-down") event.type = EventType::MouseDown, event.number = 5;
+    else fail("expected mouse down, move, up, right, wheel-up or wheel-down");
     if (event.number == 0) event.number = 1;
     window();
     event.x = number("an x position");
@@ -175,6 +185,28 @@ UserEvent ParseScriptLine(const std::string& line, int lineNumber) {
     event.type = verb == "select" ? EventType::Select : EventType::Slider;
     control();
     event.number = number(verb == "select" ? "an entry number" : "a position");
+  } else if (verb.starts_with("tree-")) {
+    static const std::map<std::string, EventType> treeActions = {
+        {"tree-select", EventType::TreeSelect}, {"tree-expand", EventType::TreeExpand},
+        {"tree-rename", EventType::TreeRename}, {"tree-drag", EventType::TreeDrag}};
+    auto it = treeActions.find(verb);
+    if (it == treeActions.end()) fail("unknown action \"" + verb + "\"");
+    event.type = it->second;
+    control();
+    event.node.path = cursor.Word().value_or("");
+    if (event.node.path.empty()) fail("expected a node path");
+    if (event.type == EventType::TreeExpand) {
+      const std::string state = cursor.Word().value_or("");
+      if (state != "on" && state != "off") fail("expected on or off");
+      event.number = state == "on";
+    } else if (event.type == EventType::TreeRename) {
+      auto text = cursor.Word();
+      if (!text) fail("expected the new label");
+      event.text = *text;
+    } else if (event.type == EventType::TreeDrag) {
+      event.target.path = cursor.Word().value_or("");
+      if (event.target.path.empty()) fail("expected the node to drop on");
+    }
   } else if (verb == "file") {
     event.type = EventType::File;
     event.text = cursor.Text();

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/application.h"
+#include "app/command_ids.h"
 #include "app/toolbar.h"
 #include "plot/painter.h"
 #include "plot/svg_surface.h"
@@ -54,6 +55,14 @@ const char* ControlTypeName(platform::ControlType type) {
   return "static";
 }
 
+json NodesJson(const std::vector<platform::TreeNode>& nodes) {
+  json out = json::array();
+  for (const auto& n : nodes)
+    out.push_back({{"key", n.key}, {"label", n.label}, {"expanded", n.expanded}, {"editable", n.editable},
+                   {"draggable", n.draggable}, {"dropTarget", n.dropTarget}, {"children", NodesJson(n.children)}});
+  return out;
+}
+
 json DialogJson(const platform::Dialog& d) {
   json controls = json::array();
   for (const auto& c : d.controls()) {
@@ -62,6 +71,10 @@ json DialogJson(const platform::Dialog& d) {
                         {"selected", c.selected}, {"min", c.sliderMin}, {"max", c.sliderMax},
                         {"pos", c.sliderPos}, {"group", c.group}, {"x", c.x}, {"y", c.y}, {"w", c.width},
                         {"h", c.height}, {"picture", c.picture}});
+    if (c.type == platform::ControlType::Tree) {
+      controls.back()["nodes"] = NodesJson(c.nodes);
+      controls.back()["node"] = c.selectedNode;
+    }
   }
   return {{"kind", "dialog"}, {"title", d.title()}, {"width", d.width}, {"height", d.height},
           {"focus", d.focus()}, {"revision", d.revision()}, {"controls", controls}};
@@ -71,7 +84,8 @@ json ModalJson(const platform::Platform::Modal& m) {
   using Kind = platform::Platform::Modal::Kind;
   if (m.kind == Kind::Dialog) return DialogJson(*m.dialog);
   if (m.kind == Kind::Message)
-    return {{"kind", "message"}, {"caption", m.message.caption}, {"text", m.message.text}, {"yesNo", m.message.yesNo}};
+    return {{"kind", "message"}, {"caption", m.message.caption}, {"text", m.message.text}, {"yesNo", m.message.yesNo},
+            {"cancel", m.message.cancel}};
   json filters = json::array();
   for (const auto& f : m.file.filters) filters.push_back({{"name", f.name}, {"pattern", f.pattern}});
   return {{"kind", "file"},          {"save", m.file.save},
@@ -89,7 +103,8 @@ std::string BuildSnapshot(Application& app, const SnapshotSerials& serials, uint
                 {"menu", MenuJson(app.shownMenuBar().popups)},
                 {"windowMenuPosition", kTarnSpectrum},
                 {"status", app.status},
-                {"zoomMode", app.zoomMode}};
+                {"zoomMode", app.zoomMode},
+                {"unsaved", app.anyUnsaved}};
   json toolbar = json::array();
   for (const auto& b : app.toolbar) {
     if (b.command == 0) toolbar.push_back({{"separator", true}});
@@ -126,8 +141,20 @@ std::string BuildSnapshot(Application& app, const SnapshotSerials& serials, uint
                     {"text", clip.text ? json(*clip.text) : json(nullptr)},
                     {"svg", clip.picture ? json(*clip.picture) : json(nullptr)}};
   json popup = {{"serial", app.popupSerial}, {"window", app.popupWindow}, {"x", app.popupX}, {"y", app.popupY}};
-  if (app.popupSerial && app.shownMenu == kShowTarnMenu)
-    popup["items"] = MenuJson(app.tarnMenu.popups[kTarnSpectrum].children);
+  if (app.popupSerial && app.shownMenu == kShowTarnMenu) {
+    // Beneath the bar's popup, what a plot offers of itself.
+    std::vector<MenuItem> items = app.tarnMenu.popups[kTarnSpectrum].children;
+    items.push_back(MenuItem{});
+    for (int id : {cmd::kCopyToClipboard, cmd::kSavePicture, cmd::kPredictionBands})
+      if (const MenuItem* item = app.tarnMenu.Find(id)) items.push_back(*item);
+    popup["items"] = MenuJson(items);
+  }
+  json picture = {{"serial", app.pictureRequest.serial}};
+  if (!app.pictureRequest.path.empty()) {
+    picture["svg"] = app.pictureRequest.svg;
+    picture["width"] = app.pictureRequest.width;
+    picture["height"] = app.pictureRequest.height;
+  }
   json snapshot = {{"seq", seq},
                    {"product", "KORA"},
                    {"version", "0.1.0"},
@@ -136,6 +163,7 @@ std::string BuildSnapshot(Application& app, const SnapshotSerials& serials, uint
                    {"modals", modals},
                    {"clipboard", clipboard},
                    {"popup", popup},
+                   {"picture", picture},
                    {"help", {{"serial", serials.help}, {"topic", serials.helpTopic}}},
                    {"print", {{"serial", serials.print}, {"window", serials.printWindow}}}};
   return snapshot.dump(-1, ' ', false, json::error_handler_t::replace);

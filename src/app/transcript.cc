@@ -1,5 +1,7 @@
 #include "app/transcript.h"
 
+#include "platform/tree.h"
+
 namespace kora {
 
 namespace {
@@ -18,7 +20,23 @@ void Transcript::WindowDestroyed(const platform::ChildWindow& w) {
   out_ << "window " << w.id << " destroyed " << Quoted(w.title) << "\n";
 }
 
-void Transcript::DialogOpened(const platform::Dialog& d) { out_ << "dialog " << Quoted(d.title()) << " opened\n"; }
+void Transcript::DialogOpened(const platform::Dialog& d) {
+  out_ << "dialog " << Quoted(d.title()) << " opened\n";
+  shownTree_.clear();
+  ShowTree(d);
+}
+
+void Transcript::DialogChanged(const platform::Dialog& d) { ShowTree(d); }
+
+void Transcript::ShowTree(const platform::Dialog& d) {
+  for (const auto& c : d.controls()) {
+    if (c.type != platform::ControlType::Tree) continue;
+    std::string tree = platform::TreeText(c);
+    if (tree == shownTree_) return;
+    shownTree_ = tree;
+    out_ << "tree:\n" << tree;
+  }
+}
 
 void Transcript::DialogClosed(const platform::Dialog& d) {
   out_ << "dialog " << Quoted(d.title()) << " closed " << (d.result() == platform::kIdOk ? "(OK)" : "(Cancel)")
@@ -26,7 +44,8 @@ void Transcript::DialogClosed(const platform::Dialog& d) {
 }
 
 void Transcript::MessageShown(const platform::MessageBoxState& m) {
-  out_ << (m.yesNo ? "question " : "message ") << Quoted(m.caption) << " " << Quoted(m.text) << "\n";
+  out_ << (m.yesNo ? "question " : "message ") << Quoted(m.caption) << " " << Quoted(m.text)
+       << (m.cancel ? " (Yes/No/Cancel)" : "") << "\n";
 }
 
 void Transcript::FileDialogOpened(const platform::FileDialogOptions& options) {

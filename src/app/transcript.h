@@ -16,6 +16,7 @@ class Transcript : public platform::PlatformObserver {
   void WindowRetitled(const platform::ChildWindow& w, const std::string& oldTitle) override;
   void WindowDestroyed(const platform::ChildWindow& w) override;
   void DialogOpened(const platform::Dialog& d) override;
+  void DialogChanged(const platform::Dialog& d) override;
   void DialogClosed(const platform::Dialog& d) override;
   void MessageShown(const platform::MessageBoxState& m) override;
   void FileDialogOpened(const platform::FileDialogOptions& options) override;
@@ -25,7 +26,11 @@ class Transcript : public platform::PlatformObserver {
   void Output(const std::string& text) override { out_ << text; }
 
  private:
+  // Prints the dialog's tree when it differs from the tree printed last.
+  void ShowTree(const platform::Dialog& d);
+
   std::ostream& out_;
+  std::string shownTree_;
 };
 
 }  // namespace kora

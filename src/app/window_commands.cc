@@ -2,6 +2,7 @@
 // manual limits, Copy, Duplicate, Cascade, Tile, Exit, Help and About.
 #include "app/application.h"
 #include "app/commands.h"
+#include "multivariate/multivariate_views.h"
 #include "plot/colours_dialog.h"
 #include "plot/limits_dialog.h"
 #include "plot/painter.h"
@@ -36,6 +37,9 @@ void PrintCommand(Application& app) {
 void InfoCommand(Application& app) {
   Application::PlotRef ref = app.FindPlot(app.ActiveChild());
   if (ref.plot && ref.project) ShowPlotInfo(app.ui, *ref.project, ref.plotSlot);
+  // A multivariate project's INFO belongs to its main window.
+  MultivariateProject* mv = app.CurrentMultivariate();
+  if (ref.plot && !ref.project && mv && ref.plot == &mv->mainWindow) ShowMultivariateInfo(app.ui, *mv);
 }
 
 void ZoomRegionCommand(Application& app) { app.zoomMode = kZoomRegion; }
@@ -67,11 +71,15 @@ void CopyCommand(Application& app) {
   const platform::ChildWindow* w = app.ui.Window(active);
   if (!w) return;
   if (w->kind == platform::kPlotWindow) {
-    if (Application::PlotRef ref = app.FindPlot(active); ref.plot)
-      app.ui.SetClipboardPicture(PictureOf(*ref.plot, *w));
+    Application::PlotRef ref = app.FindPlot(active);
+    if (!ref.plot) return;
+    app.ui.SetClipboardPicture(PictureOf(*ref.plot, *w));
   } else if (w->kind == platform::kDuplicatePlotWindow) {
     app.ui.SetClipboardPicture(w->picture);
+  } else {
+    return;
   }
+  app.StatusNote("Picture copied to the clipboard");
 }
 
 void DuplicateCommand(Application& app) {
@@ -109,6 +117,8 @@ void CustomizeColorsCommand(Application& app) {
 void CascadeCommand(Application& app) { app.ui.Cascade(); }
 
 void TileCommand(Application& app) { app.ui.Tile(); }
+
+void NextWindowCommand(Application& app) { app.ui.ActivateNext(false); }
 
 void ExitCommand(Application& app) { app.ui.Quit(); }
 

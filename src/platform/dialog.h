@@ -13,6 +13,18 @@ class Platform;
 
 enum class ControlType { Static, Edit, Button, Check, Radio, Group, List, Combo, Slider, Picture, Tree };
 
+// One node of a tree control. Nodes are named by keys the dialog chooses,
+// unique in their tree, so that events stay unambiguous when labels repeat.
+struct TreeNode {
+  int key = 0;
+  std::string label;
+  bool expanded = true;
+  bool editable = false;    // the label can be edited in place
+  bool draggable = false;   // the node can be dragged onto a drop target
+  bool dropTarget = false;
+  std::vector<TreeNode> children;
+};
+
 // Identifiers of the two standard buttons.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
@@ -31,6 +43,8 @@ struct Control {
   // Layout in dialog units, for renderers that draw the dialog.
   int x = 0, y = 0, width = 0, height = 0;
   std::string picture;  // an SVG picture for Picture controls
+  std::vector<TreeNode> nodes;  // top-level nodes of a Tree control
+  int selectedNode = 0;         // key of the selected tree node, 0 none
 };
 
 class Dialog {
@@ -78,6 +92,10 @@ class Dialog {
   virtual void OnLoseFocus(int id) {}
   virtual void OnSelect(int id) {}
   virtual void OnSlider(int id) {}
+  // A tree node's label was edited in place and the edit ended with Enter.
+  virtual void OnTreeRename(int id, int node, const std::string& text) {}
+  // A draggable tree node was dropped on a drop target.
+  virtual void OnTreeDrop(int id, int node, int target) {}
   // The close box; the default behaves as Cancel.
   virtual void OnClose() { OnCommand(kIdCancel); }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/tree.h"
+
 namespace kora::platform {
 
 Platform::Platform(EventSource& source, PlatformObserver& observer) : source_(source), observer_(observer) {}
@@ -20,14 +22,22 @@ void Platform::Run() {
 }
 
 UserEvent Platform::NextModalEvent() {
-  auto event = source_.Next();
-  if (!event) {
-    const Modal& open = modals_.back();
-    throw InputEnded(open.kind == Modal::Kind::Dialog    ? open.dialog->title()
-                     : open.kind == Modal::Kind::Message ? open.message.text
-                                                         : open.file.title);
+  for (;;) {
+    auto event = source_.Next();
+    if (!event) {
+      const Modal& open = modals_.back();
+      throw InputEnded(open.kind == Modal::Kind::Dialog    ? open.dialog->title()
+                       : open.kind == Modal::Kind::Message ? open.message.text
+                                                           : open.file.title);
+    }
+    // The desktop's size is no input to the modal window: a renderer resized
+    // meanwhile still tells it, and it must not be lost.
+    if (event->type == EventType::ClientSize && frame_) {
+      frame_->OnFrameEvent(*event);
+      continue;
+    }
+    return *event;
   }
-  return *event;
 }
 
 void Platform::Message(const std::string& caption, const std::string& text) {
@@ -48,20 +58,31 @@ void Platform::Message(const std::string& caption, const std::string& text) {
   }
 }
 
-bool Platform::Ask(const std::string& caption, const std::string& text) {
+EventType Platform::Question(const std::string& caption, const std::string& text, bool cancel) {
   Modal modal;
   modal.kind = Modal::Kind::Message;
-  modal.message = {caption, text, true};
+  modal.message = {caption, text, true, cancel};
   ModalGuard guard(*this, modal);
   observer_.MessageShown(modal.message);
   for (;;) {
     UserEvent event = NextModalEvent();
-    if (event.type == EventType::Yes || event.type == EventType::No) {
+    if (cancel && (event.type == EventType::Escape || event.type == EventType::CloseDialog))
+      event.type = EventType::Cancel;
+    if (event.type == EventType::Yes || event.type == EventType::No || (cancel && event.type == EventType::Cancel)) {
       observer_.MessageAnswered(modal.message, event.type);
-      return event.type == EventType::Yes;
+      return event.type;
     }
     source_.Reject(event, "a question is open (\"" + text + "\")");
   }
+}
+
+bool Platform::Ask(const std::string& caption, const std::string& text) {
+  return Question(caption, text, false) == EventType::Yes;
+}
+
+Answer Platform::AskYesNoCancel(const std::string& caption, const std::string& text) {
+  const EventType answer = Question(caption, text, true);
+  return answer == EventType::Yes ? Answer::Yes : answer == EventType::No ? Answer::No : Answer::Cancel;
 }
 
 namespace {
@@ -210,6 +231,15 @@ void Platform::DeliverToDialog(Dialog& dialog, const UserEvent& event) {
       control->sliderPos = std::clamp(event.number, control->sliderMin, control->sliderMax);
       dialog.OnSlider(id);
       return;
+    case EventType::TreeSelect:
+    case EventType::TreeExpand:
+    case EventType::TreeRename:
+    case EventType::TreeDrag:
+      if (control->type != ControlType::Tree) return wrongType("a tree");
+      MoveFocus(dialog, id);
+      if (dialog.ended() || dialog.focus() != id) return;
+      return DeliverTreeEvent(dialog, *dialog.Find(id), event,
+                              [&](const std::string& why) { source_.Reject(event, why); });
     case EventType::Click:
       MoveFocus(dialog, id);
       // A control that refused to give up the focus (its value was rejected)
@@ -312,6 +342,7 @@ void Platform::Activate(WindowId id) {
   ChildWindow* w = Window(id);
   if (!w) return;
   BringToFront(id);
+  ++activations_;
   const bool changed = focused_ != id;
   focused_ = id;
   if (changed) observer_.WindowChanged(*w);
@@ -373,17 +404,35 @@ std::vector<const ChildWindow*> Platform::Windows() const {
   return all;
 }
 
+void Platform::ActivateNext(bool backwards) {
+  if (zOrder_.empty()) return;
+  // Backwards brings the hindmost window forward; forwards sends the active
+  // one behind all others, so that repeating either visits every window.
+  if (!backwards && zOrder_.size() > 1 && focused_ == zOrder_.front()) {
+    zOrder_.erase(zOrder_.begin());
+    zOrder_.push_back(focused_);
+    observer_.WindowChanged(windows_[focused_]);
+  }
+  Activate(backwards ? zOrder_.back() : zOrder_.front());
+}
+
 void Platform::Cascade() {
+  const int width = std::max(240, clientWidth_ * 2 / 3 - frameWidth_);
+  const int height = std::max(160, clientHeight_ * 2 / 3 - frameHeight_);
+  // As many steps as keep a whole frame inside the client area; then the
+  // cascade starts again at the corner.
+  constexpr int kStep = 24;
+  const int room = std::min(clientWidth_ - width - frameWidth_, clientHeight_ - height - frameHeight_);
+  const int steps = std::max(1, room / kStep + 1);
   int k = 0;
   // Back to front, so the active window ends on top of the cascade.
   for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
     ChildWindow& w = windows_[*it];
     if (w.minimized) continue;
     w.maximized = false;
-    w.x = 24 * k;
-    w.y = 24 * k;
-    w.width = std::max(240, clientWidth_ * 2 / 3 - frameWidth_);
-    w.height = std::max(160, clientHeight_ * 2 / 3 - frameHeight_);
+    w.x = w.y = kStep * (k % steps);
+    w.width = width;
+    w.height = height;
     ++w.revision;
     observer_.WindowChanged(w);
     ++k;
@@ -395,20 +444,25 @@ void Platform::Tile() {
   for (WindowId id : zOrder_)
     if (!windows_[id].minimized) shown.push_back(id);
   if (shown.empty()) return;
-  // Horizontal tiling: windows stacked in rows, a second column once rows get too thin.
+  // Columns side by side, about as many as rows; the first columns (where the
+  // active window stands) hold one window fewer when they cannot all be equal.
   const int n = static_cast<int>(shown.size());
-  const int columns = n > 3 ? (n + 2) / 3 : 1;
-  const int rows = (n + columns - 1) / columns;
-  for (int i = 0; i < n; ++i) {
-    ChildWindow& w = windows_[shown[i]];
-    w.maximized = false;
-    const int slotWidth = clientWidth_ / columns, slotHeight = clientHeight_ / rows;
-    w.x = (i / rows) * slotWidth;
-    w.y = (i % rows) * slotHeight;
-    w.width = std::max(1, slotWidth - frameWidth_);
-    w.height = std::max(1, slotHeight - frameHeight_);
-    ++w.revision;
-    observer_.WindowChanged(w);
+  int columns = 1;
+  while (columns * columns < n) ++columns;
+  const int slotWidth = clientWidth_ / columns;
+  int i = 0;
+  for (int c = 0; c < columns; ++c) {
+    const int rows = n / columns + (c >= columns - n % columns ? 1 : 0);
+    for (int r = 0; r < rows; ++r, ++i) {
+      ChildWindow& w = windows_[shown[i]];
+      w.maximized = false;
+      w.x = c * slotWidth;
+      w.y = r * (clientHeight_ / rows);
+      w.width = std::max(1, slotWidth - frameWidth_);
+      w.height = std::max(1, clientHeight_ / rows - frameHeight_);
+      ++w.revision;
+      observer_.WindowChanged(w);
+    }
   }
 }
 

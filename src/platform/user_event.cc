@@ -11,6 +11,10 @@ bool IsDialogEvent(EventType t) {
     case EventType::Select:
     case EventType::Slider:
     case EventType::Click:
+    case EventType::TreeSelect:
+    case EventType::TreeExpand:
+    case EventType::TreeRename:
+    case EventType::TreeDrag:
     case EventType::Enter:
     case EventType::Escape:
     case EventType::CloseDialog:

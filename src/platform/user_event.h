@@ -35,6 +35,7 @@ enum class EventType {
   MouseMove,
   MouseUp,
   SetClipboard,   // text
+  PictureData,    // number = serial of the picture request, text = the PNG in base64
   // Dialog events
   SetText,   // control, text
   Focus,     // control
@@ -73,6 +74,9 @@ struct UserEvent {
   int width = 0, height = 0;
   WindowId window = 0;
   std::string text;  // window title, path, edit text
+  // Of the windows titled exactly `text`, the one counted from 1 in the order
+  // they were made (0 as 1); a script's "TITLE" #N.
+  int titleRank = 0;
   ControlRef control;
   NodeRef node, target;  // tree events
   int sourceLine = 0;  // script line, for error messages

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "forecast/holt_winters_settings.h"
 #include "plot/plot_window.h"
 #include "regression/regression_trend.h"
+#include "stats/data_summary.h"
 #include "transform/transform_step.h"
 
 namespace kora {
@@ -61,6 +64,8 @@ struct UnivariateProject {
   std::vector<double> residualAcf, residualPacf;
   // ARMA likelihood outputs: forecasts of the working series and their MSE.
   std::vector<double> armaForecasts, armaForecastMse;
+  // The 95% prediction band of the forecasts, in the units of armaForecasts.
+  std::vector<double> armaForecastLower, armaForecastUpper;
   // ARMA forecasting settings (the defaults of the next forecast).
   int forecastCount = 10;
   bool forecastAddMean = false;
@@ -86,6 +91,9 @@ struct UnivariateProject {
   std::vector<double> untransformedSeries;
   int firstIndex = 0;
   int lastIndex = 0;
+  // The data summary of `series`, kept until the series changes (the main
+  // plot's report reads it on every refresh, a model change included).
+  mutable DataSummaryCache dataSummary;
   std::vector<double> sampleAcf, samplePacf;  // lags 0..L
   double sampleVariance = 1.0;
   int sampleAcfLags = 40;
@@ -134,6 +142,8 @@ struct UnivariateProject {
 
   std::string projectFile;
   bool hasProjectFile = false;
+  // ProjectFingerprint when last saved or opened from a project file; none before.
+  std::optional<uint64_t> savedFingerprint;
 
   int count() const { return static_cast<int>(series.size()); }
   bool HasData() const { return !series.empty(); }

@@ -8,6 +8,7 @@ namespace {
 
 MenuItem Item(int id, std::string text, bool enabled = true) { return MenuItem{id, std::move(text), enabled, false, {}}; }
 MenuItem Separator() { return MenuItem{}; }
+MenuItem Checked(int id, std::string text) { return MenuItem{id, std::move(text), true, true, {}}; }
 // An entry with its accelerator key. Keys a browser keeps for itself (Ctrl+N,
 // Ctrl+W, Ctrl+F4, Alt+F4) are not offered.
 MenuItem Keyed(MenuItem item, std::string shortcut) {
@@ -32,13 +33,15 @@ MenuItem PlotPopup() {
   return Popup("Plot", {Keyed(Item(cmd::kPrint, "Print"), "Ctrl+P"), Keyed(Item(cmd::kInfo, "Info"), "Ctrl+I"),
                         Popup("Zoom", {Item(cmd::kZoomRegion, "Region"), Item(cmd::kZoomRange, "Range"),
                                        Item(cmd::kZoomOut, "Out"), Item(cmd::kZoomManual, "Manual")}),
-                        Item(cmd::kCopyToClipboard, "Copy to Clipboard"),
+                        Item(cmd::kCopyToClipboard, "Copy to Clipboard"), Item(cmd::kSavePicture, "Save Picture..."),
+                        Checked(cmd::kPredictionBands, "Prediction Bands"),
                         Item(cmd::kCustomizeColors, "Customize Colors")});
 }
 
 MenuItem WindowPopup() {
   return Popup("Window", {Item(cmd::kCascade, "Cascade"), Item(cmd::kTile, "Tile"),
-                          Item(cmd::kCloseAll, "Close All"), Item(cmd::kDuplicate, "Duplicate")});
+                          Item(cmd::kCloseAll, "Close All"), Item(cmd::kDuplicate, "Duplicate"),
+                          Item(cmd::kNextWindow, "Next Window")});
 }
 
 MenuItem HelpPopup() {

@@ -19,44 +19,45 @@ struct Questions : platform::PlatformObserver {
   void MessageShown(const platform::MessageBoxState& m) override { asked.push_back(m.text); }
 };
 
-// An application that plays events as they are given.
+UserEvent E(EventType type, int number = 0, std::string text = {}) {
+  UserEvent e;
+  e.type = type;
+  e.number = e.control.id = number;
+  e.text = std::move(text);
+  return e;
+}
+
+// An application that plays events as they are given; a modal window left
+// waiting when they run out ends the test with InputEnded.
 struct Desk {
   platform::EventQueue events;
   Questions questions;
   Platform ui{events, questions};
   Application app{ui};
 
-  void Play(std::initializer_list<std::pair<EventType, int>> list, std::string text = {}) {
-    for (auto [type, number] : list) {
-      UserEvent e;
-      e.type = type;
-      e.number = number;
-      e.control.id = number;
-      e.text = text;
-      events.Push(e);
-    }
+  Desk() { events.Close(); }
+  void Play(std::vector<UserEvent> list) {
+    for (auto& e : list) events.Push(std::move(e));
     while (auto e = events.Next()) app.OnFrameEvent(*e);
     EXPECT_TRUE(events.rejections.empty()) << events.rejections.front();
   }
   void NewWithData() {
-    Play({{EventType::Command, cmd::kNewProject}, {EventType::Click, platform::kIdOk}});
-    Play({{EventType::SetClipboard, 0}}, "1\r\n2\r\n4\r\n");
-    Play({{EventType::Command, cmd::kImportClipboard}});
+    Play({E(EventType::Command, cmd::kNewProject), E(EventType::Click, platform::kIdOk),
+          E(EventType::SetClipboard, 0, "1\r\n2\r\n6\r\n"), E(EventType::Command, cmd::kImportClipboard)});
   }
 };
 
 TEST(ClosingProjects, ChangesSinceTheLastSaveAreWhatTheQuestionAsksAbout) {
   Desk d;
-  d.Play({{EventType::Command, cmd::kNewProject}, {EventType::Click, platform::kIdOk}});
+  d.Play({E(EventType::Command, cmd::kNewProject), E(EventType::Click, platform::kIdOk)});
   UnivariateProject& project = *d.app.CurrentUnivariate();
   EXPECT_FALSE(HasUnsavedChanges(project));  // nothing to lose yet
-  d.Play({{EventType::SetClipboard, 0}}, "1\r\n2\r\n4\r\n");
-  d.Play({{EventType::Command, cmd::kImportClipboard}});
+  d.Play({E(EventType::SetClipboard, 0, "1\r\n2\r\n6\r\n"), E(EventType::Command, cmd::kImportClipboard)});
   EXPECT_TRUE(d.app.anyUnsaved);
   MarkSaved(project);
-  d.Play({{EventType::Command, cmd::kSubtractMean}});
+  d.Play({E(EventType::Command, cmd::kSubtractMean)});
   EXPECT_TRUE(d.app.anyUnsaved);
-  d.Play({{EventType::Command, cmd::kUndo}});
+  d.Play({E(EventType::Command, cmd::kUndo)});
   EXPECT_FALSE(d.app.anyUnsaved);  // back to what was saved
   project.model.arOrder = 1;
   project.model.phi[0] = 0.5;
@@ -69,7 +70,7 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   d.NewWithData();
   d.questions.asked.clear();
   // Close All: Cancel at the second project's question closes nothing.
-  d.Play({{EventType::Command, cmd::kCloseAll}, {EventType::Yes, 0}, {EventType::No, 0}, {EventType::Cancel, 0}});
+  d.Play({E(EventType::Command, cmd::kCloseAll), E(EventType::Yes), E(EventType::No), E(EventType::Cancel)});
   EXPECT_EQ(d.questions.asked, (std::vector<std::string>{"Close all projects ?",
                                                          "Save changes to New Univariate Project ?",
                                                          "Save changes to New Univariate Project ?"}));
@@ -79,8 +80,8 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   // current and its window the active one.
   const auto file = std::filesystem::temp_directory_path() / "kora_closing_test.KRA";
   std::filesystem::remove(file);
-  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::Yes, 0}});
-  d.Play({{EventType::File, 0}}, file.string());
+  d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::Yes),
+          E(EventType::File, 0, file.string())});
   EXPECT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(d.app.registry[2].kind, kNoProject);
   EXPECT_EQ(d.app.current, 1);
@@ -88,9 +89,9 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   std::filesystem::remove(file);
 
   // A cancelled Save As keeps the project open.
-  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::Yes, 0}, {EventType::Cancel, 0}});
+  d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::Yes), E(EventType::Cancel)});
   EXPECT_EQ(d.app.registry[1].kind, kUnivariate);
-  d.Play({{EventType::Command, cmd::kCloseProject}, {EventType::Yes, 0}, {EventType::No, 0}});
+  d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::No)});
   EXPECT_EQ(d.app.registry.HighestSlot(), 0);
   EXPECT_EQ(d.app.current, 0);
 }
@@ -99,7 +100,7 @@ TEST(ClosingProjects, OpenCancelledLeavesNoEmptyProject) {
   Desk d;
   d.NewWithData();
   const WindowId active = d.ui.Focused();
-  d.Play({{EventType::Command, cmd::kOpenProject}, {EventType::Click, platform::kIdOk}, {EventType::Cancel, 0}});
+  d.Play({E(EventType::Command, cmd::kOpenProject), E(EventType::Click, platform::kIdOk), E(EventType::Cancel)});
   EXPECT_EQ(d.app.registry.HighestSlot(), 1);
   EXPECT_EQ(d.app.current, 1);
   EXPECT_EQ(d.ui.Focused(), active);

@@ -3,6 +3,7 @@
 import { readClipboardText } from './clipboard';
 import { Connection } from './connection';
 import { Desktop } from './desktop';
+import { LeaveGuard } from './leave_guard';
 import { MenuBar } from './menu_bar';
 import { ModalLayer } from './modal_layer';
 import { PageActions } from './page_actions';
@@ -10,6 +11,7 @@ import { PopupMenu } from './popup_menu';
 import { Commands, type Snapshot } from './protocol';
 import { StatusBar } from './status_bar';
 import { Toolbar } from './toolbar';
+import { cycleWindows } from './window_cycle';
 
 function byId(id: string): HTMLElement {
   return document.getElementById(id)!;
@@ -36,7 +38,8 @@ const toolbar = new Toolbar(byId('toolbar'), actions.command);
 const statusBar = new StatusBar(byId('statusbar'));
 const desktop = new Desktop(byId('client'), connection, actions);
 const modals = new ModalLayer(byId('modal-layer'), byId('app'), connection);
-const pageActions = new PageActions();
+const pageActions = new PageActions((event) => void connection.send(event));
+const leaveGuard = new LeaveGuard();
 
 function render(snapshot: Snapshot): void {
   document.title = snapshot.frame.title;
@@ -47,9 +50,22 @@ function render(snapshot: Snapshot): void {
   desktop.render(snapshot);
   modals.render(snapshot);
   pageActions.render(snapshot);
+  leaveGuard.render(snapshot);
 }
 
 connection.onSnapshot(render);
+connection.onProgress((status) => statusBar.showProgress(status));
+// Escape while the engine computes stops the computation, whatever has the focus.
+document.addEventListener(
+  'keydown',
+  (e) => {
+    if (e.key !== 'Escape' || !connection.computing) return;
+    e.preventDefault();
+    e.stopImmediatePropagation();
+    connection.stop();
+  },
+  true,
+);
 connection.onLink((connected) => {
   const banner = byId('connection');
   banner.hidden = connected;
@@ -58,6 +74,10 @@ connection.onLink((connected) => {
 });
 
 document.addEventListener('keydown', (e) => {
+  if (!modals.open && cycleWindows(e, connection.latest, (event) => void connection.send(event))) {
+    e.preventDefault();
+    return;
+  }
   if (e.altKey && !modals.open && menuBar.key(e)) {
     e.preventDefault();
     return;

@@ -30,10 +30,13 @@ export class MenuBar {
 
   render(snapshot: Snapshot): void {
     const frame = snapshot.frame;
-    const entries =
+    let entries: PageMenuEntry[] =
       frame.menuKind === 'TARN_MENU'
         ? withWindowList(frame.menu, frame.windowMenuPosition, snapshot.windows)
         : (frame.menu as PageMenuEntry[]);
+    // The Window menu lists the open windows too, in both menu bars.
+    const windowMenu = frame.menu.findIndex((popup) => popup.text?.replace('&', '') === 'Window');
+    if (windowMenu >= 0) entries = withWindowList(entries, windowMenu, snapshot.windows);
     const signature = JSON.stringify(entries);
     if (signature === this.signature) return;
     this.signature = signature;

@@ -97,8 +97,12 @@ std::variant<UserEvent, std::string> ParseEventJson(std::string_view body) {
     if (action == "down") e.type = EventType::MouseDown;
     else if (action == "move") e.type = EventType::MouseMove;
     else if (action == "up") e.type = EventType::MouseUp;
-    else if (r.error.empty()) r.error = "\"action\" must be down, move or up";
+    else if (action == "wheel-up" || action == "wheel-down") e.type = EventType::MouseDown;
+    else if (r.error.empty()) r.error = "\"action\" must be down, move, up, wheel-up or wheel-down";
     e.number = j.contains("button") ? r.Int("button", 1, 2) : 1;
+    // One wheel notch arrives as a press of button 4 (away from the user) or 5.
+    if (action == "wheel-up") e.number = 4;
+    if (action == "wheel-down") e.number = 5;
     window();
     e.x = r.Int("x", -kMaxCoordinate, kMaxCoordinate);
     e.y = r.Int("y", -kMaxCoordinate, kMaxCoordinate);
@@ -121,6 +125,18 @@ std::variant<UserEvent, std::string> ParseEventJson(std::string_view body) {
     e.type = EventType::Slider;
     control();
     e.number = r.Int("pos", -(1 << 30), 1 << 30);
+  } else if (type.starts_with("tree-")) {
+    static const std::map<std::string, EventType> treeEvents = {
+        {"tree-select", EventType::TreeSelect}, {"tree-expand", EventType::TreeExpand},
+        {"tree-rename", EventType::TreeRename}, {"tree-drag", EventType::TreeDrag}};
+    auto it = treeEvents.find(type);
+    if (it == treeEvents.end()) return "unknown event type \"" + type + "\"";
+    e.type = it->second;
+    control();
+    e.node.key = r.Int("node", 1, 1 << 30);
+    if (e.type == EventType::TreeExpand) e.number = r.Bool("on") ? 1 : 0;
+    if (e.type == EventType::TreeRename) e.text = r.Text("text");
+    if (e.type == EventType::TreeDrag) e.target.key = r.Int("target", 1, 1 << 30);
   } else if (type == "file") {
     e.type = EventType::File;
     e.text = r.Text("path");
@@ -128,6 +144,10 @@ std::variant<UserEvent, std::string> ParseEventJson(std::string_view body) {
   } else if (type == "clipboard") {
     e.type = EventType::SetClipboard;
     e.text = r.Text("text");
+  } else if (type == "picture") {
+    e.type = EventType::PictureData;
+    e.number = r.Int("serial", 0, 2147483647);
+    e.text = r.Text("data");
   } else if (type == "client-size") {
     e.type = EventType::ClientSize;
     e.width = r.Int("width", 1, kMaxCoordinate);
