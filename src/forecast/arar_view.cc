@@ -3,6 +3,8 @@
 #include "forecast/arar.h"
 #include "forecast/arar_dialog.h"
 #include "forecast/arar_report.h"
+#include "forecast/forecast_plot.h"
+#include "forecast/prediction_band.h"
 #include "forecast/holt_winters_source.h"
 #include "forecast/holt_winters_view.h"
 #include "project/project_views.h"
@@ -24,6 +26,14 @@ bool ArarForecast(platform::Platform& ui, UnivariateProject& project) {
                                       s.ararForecast.begin() + s.ararLast + s.ararCount);
   DrawForecastWindow(ui, project, kArarForecastPlot, "ARAR Forecast: " + ProjectName(ui, project), source,
                      forecasts, s.ararLast);
+  // The band of the whitening filter's forecasts with the one-step error variance.
+  const std::vector<double> half = BandHalfWidths(
+      WeightsMse(InverseFilterWeights(s.whitenCoef, s.ararCount), s.ararRmse * s.ararRmse, s.ararCount));
+  std::vector<double> lower(forecasts), upper(forecasts);
+  for (size_t h = 0; h < forecasts.size(); ++h) lower[h] -= half[h], upper[h] += half[h];
+  PlotWindow& plot = project.plots[kArarForecastPlot];
+  DrawPredictionBand(plot, source.offset + s.ararLast + 1, lower, upper);
+  ui.Invalidate(plot.window);
   WriteArarReport(ui, project);
   return true;
 }

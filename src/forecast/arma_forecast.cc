@@ -5,12 +5,15 @@
 
 #include "arma/likelihood.h"
 #include "arma/model_acvf.h"
+#include "forecast/prediction_band.h"
 
 namespace kora {
 
 namespace {
 
 std::string Column(double value) {
+  // A band end beyond any number (an MSE that overflowed) shows asterisks.
+  if (!std::isfinite(value)) return std::string(15, '*');
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%15.5f", value);
   return buffer;
@@ -77,14 +80,7 @@ bool FractionalForecast(const std::vector<double>& x, const ArmaModel& model, in
     }
   }
   forecasts.assign(u.begin() + n, u.end());
-  const InfinityWeights weights = ArMaInfinityWeights(model, horizon);
-  mse.assign(horizon, 0.0);
-  double sum = 0.0;
-  for (int h = 1; h <= horizon; ++h) {
-    const double psi = h - 1 < static_cast<int>(weights.psi.size()) ? weights.psi[h - 1] : 0.0;
-    sum += psi * psi;
-    mse[h - 1] = model.whiteNoiseVariance * sum;
-  }
+  mse = WeightsMse(ArMaInfinityWeights(model, horizon).psi, model.whiteNoiseVariance, horizon);
   return true;
 }
 
@@ -93,27 +89,43 @@ bool ComputeArmaForecast(UnivariateProject& project, DataScaleForecast& out) {
   if (!project.HasData()) return false;
   ArmaModel& model = project.model;
   const std::array<double, kMaxCoefficients> userTheta = model.theta;
-  std::vector<double> forecasts, mse;
+  const ForecastUndoFlags flags = ImpliedInversions(StoredForecastFlags(project), AvailableInversions(project));
+  const std::vector<int> lags = UndoneDifferenceLags(project, flags);
+  // mse: the working series' errors (the report's column); bandMse: those of
+  // the forecasts the band surrounds, the undifferenced ones when differences
+  // are added back.
+  std::vector<double> forecasts, mse, bandMse;
   if (model.fractional) {
     if (!FractionalForecast(WorkingSeries(project), model, horizon, forecasts, mse)) return false;
+    bandMse = lags.empty() ? mse
+                           : WeightsMse(IntegratedWeights(ArMaInfinityWeights(model, horizon).psi, lags, horizon),
+                                        model.whiteNoiseVariance, horizon);
   } else {
     const bool replaced = UseInvertibleEquivalent(project);
-    const int status = ArmaLikelihood(project, horizon);
+    LikelihoodOutcome outcome = ArmaLikelihood(WorkingSeries(project), model, horizon);
+    const double sigma2 = model.whiteNoiseVariance;
+    if (outcome.status == 0 && model.storeResiduals) project.residuals = std::move(outcome.residuals);
     if (replaced) {
       model.theta = userTheta;
       ArmaLikelihood(project, kMaximumLikelihood);
     }
-    if (status != 0) return false;
-    forecasts = project.armaForecasts;
-    mse = project.armaForecastMse;
+    if (outcome.status != 0) return false;
+    forecasts = std::move(outcome.forecasts);
+    mse = std::move(outcome.forecastMse);
+    bandMse = lags.empty() ? mse
+                           : PredictorMse(IntegratedAr(outcome.forecastAr, lags), outcome.forecastTheta,
+                                          outcome.forecastR, sigma2, horizon);
   }
-  const ForecastUndoFlags flags = ImpliedInversions(StoredForecastFlags(project), AvailableInversions(project));
   StoreForecastFlags(project, flags);
-  out = UndoForecastTransforms(project, flags, std::move(forecasts));
   const double ratio = model.whiteNoiseVariance > 0.0 ? project.forecastWnVariance / model.whiteNoiseVariance : 1.0;
-  for (double& value : mse) value *= ratio;
+  for (std::vector<double>* values : {&mse, &bandMse})
+    for (double& value : *values) value *= ratio;
+  const std::vector<double> halfWidths = BandHalfWidths(bandMse);
+  out = UndoForecastTransforms(project, flags, std::move(forecasts), &halfWidths);
   project.armaForecasts = out.forecasts;
   project.armaForecastMse = std::move(mse);
+  project.armaForecastLower = out.lower;
+  project.armaForecastUpper = out.upper;
   return true;
 }
 
@@ -126,12 +138,15 @@ std::string ArmaForecastReportText(const UnivariateProject& project, const std::
   line("KORA::(ARMA Forecast)");
   line(std::string(20, '='));
   line("   ");
-  line("           Step     Prediction      sqrt(MSE)");
-  const size_t count = std::min(project.armaForecasts.size(), project.armaForecastMse.size());
+  // The ends of the 95% prediction band follow the three columns of the forecasts.
+  line("           Step     Prediction      sqrt(MSE)          Lower          Upper");
+  const size_t count = std::min({project.armaForecasts.size(), project.armaForecastMse.size(),
+                                 project.armaForecastLower.size(), project.armaForecastUpper.size()});
   for (size_t h = 1; h <= count; ++h) {
     char step[32];
     std::snprintf(step, sizeof step, "%15d", static_cast<int>(h));
-    line(step + Column(project.armaForecasts[h - 1]) + Column(std::sqrt(project.armaForecastMse[h - 1])));
+    line(step + Column(project.armaForecasts[h - 1]) + Column(std::sqrt(project.armaForecastMse[h - 1])) +
+         Column(project.armaForecastLower[h - 1]) + Column(project.armaForecastUpper[h - 1]));
   }
   line("   ");
   return text;

@@ -2,6 +2,7 @@
 
 #include "forecast/arma_forecast.h"
 #include "forecast/arma_forecast_dialog.h"
+#include "forecast/forecast_plot.h"
 #include "project/project_views.h"
 #include "project/window_titles.h"
 
@@ -16,6 +17,7 @@ void DrawForecastPlot(platform::Platform& ui, UnivariateProject& project, const 
   SetCurve(plot, 1, result.data, result.firstIndex, result.lastIndex);
   const int count = static_cast<int>(result.forecasts.size());
   SetCurve(plot, 2, result.forecasts, result.lastIndex + 1, result.lastIndex + count);
+  DrawPredictionBand(plot, result.lastIndex + 1, result.lower, result.upper);
   ComputeLimits(plot);
   ui.Invalidate(plot.window);
 }

@@ -114,8 +114,15 @@ ForecastUndoFlags ImpliedInversions(ForecastUndoFlags flags, const ForecastUndoF
   return flags;
 }
 
+std::vector<int> UndoneDifferenceLags(const UnivariateProject& project, const ForecastUndoFlags& flags) {
+  std::vector<int> lags;
+  if (!flags.undifference) return lags;
+  for (const TransformStep* step : Collect(project).differences) lags.push_back(step->lag);
+  return lags;
+}
+
 DataScaleForecast UndoForecastTransforms(const UnivariateProject& project, const ForecastUndoFlags& flags,
-                                         std::vector<double> forecasts) {
+                                         std::vector<double> forecasts, const std::vector<double>* halfWidths) {
   const CollectedSteps steps = Collect(project);
   std::vector<double> y = project.series;
   std::vector<double>& f = forecasts;
@@ -131,12 +138,20 @@ DataScaleForecast UndoForecastTransforms(const UnivariateProject& project, const
     for (int t = 1; t <= n; ++t) y[t - 1] += ClassicalValue(*steps.classical, t, n);
     for (size_t h = 1; h <= f.size(); ++h) f[h - 1] += ClassicalValue(*steps.classical, n + static_cast<int>(h), n);
   }
+  DataScaleForecast out;
+  if (halfWidths) {
+    for (size_t h = 0; h < f.size(); ++h) {
+      const double half = h < halfWidths->size() ? (*halfWidths)[h] : 0.0;
+      out.lower.push_back(f[h] - half);
+      out.upper.push_back(f[h] + half);
+    }
+  }
   if (flags.invertBoxCox && steps.boxCox) {
     const double lambda = steps.boxCox->lambda;
     for (double& v : y) v = InvertBoxCoxForecast(v, lambda);
-    for (double& v : f) v = InvertBoxCoxForecast(v, lambda);
+    for (std::vector<double>* values : {&f, &out.lower, &out.upper})
+      for (double& v : *values) v = InvertBoxCoxForecast(v, lambda);
   }
-  DataScaleForecast out;
   out.lastIndex = project.lastIndex;
   out.firstIndex = project.lastIndex - static_cast<int>(y.size()) + 1;
   out.data = std::move(y);

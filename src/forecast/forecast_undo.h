@@ -33,13 +33,23 @@ ForecastUndoFlags ImpliedInversions(ForecastUndoFlags flags, const ForecastUndoF
 struct DataScaleForecast {
   std::vector<double> data;       // y(1..n'): the series with the same inversions
   std::vector<double> forecasts;  // F(1..H), F(h) at time n' + h
+  std::vector<double> lower, upper;  // the ends of the band F(h) -+ halfWidth(h), when asked
   int firstIndex = 0;             // time index of data[0]
   int lastIndex = 0;              // time index of data.back(); forecasts follow it
 };
 
 // Applies the flagged inversions (as given; see ImpliedInversions) to the
-// current series and to the forecasts of the working series.
+// current series and to the forecasts of the working series. With half
+// widths, also to a band about the forecasts: the half widths belong to the
+// forecasts once the trends, the mean and the differences are added back (the
+// undifferenced series' errors), and the Box-Cox inverse, being monotone,
+// maps the band's ends.
 DataScaleForecast UndoForecastTransforms(const UnivariateProject& project, const ForecastUndoFlags& flags,
-                                         std::vector<double> forecasts);
+                                         std::vector<double> forecasts,
+                                         const std::vector<double>* halfWidths = nullptr);
+
+// The lags of the differences the flags undo, newest first (none unless
+// undifference is set).
+std::vector<int> UndoneDifferenceLags(const UnivariateProject& project, const ForecastUndoFlags& flags);
 
 }  // namespace kora

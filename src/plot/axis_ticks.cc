@@ -75,7 +75,12 @@ std::string YTickLabel(double value, double step) {
     return text;
   }
   const int f = static_cast<int>(std::floor(std::fabs(std::log10(step))));
-  if (step >= 1) return FixedField(value, f + 4, 0);
+  if (step >= 1) {
+    // Whole numbers without the point of the fixed notation, in the same columns.
+    std::string text = FixedField(value, f + 4, 0);
+    if (!text.empty() && text.back() == '.') text = ' ' + text.substr(0, text.size() - 1);
+    return text;
+  }
   return FixedField(value, f + 6, f + 2);
 }
 

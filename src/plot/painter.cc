@@ -18,6 +18,10 @@ int Colour(int entry) { return Colours()[entry - 1]; }
 constexpr int kBackground = 11, kMarkerTint = 12, kBorder = 13, kAxisText = 14;
 constexpr int kWhite = 0xFFFFFF;
 constexpr size_t kMarkerLimit = 1000;  // curves of this many points get no markers
+// A window paints 15 pixels left of its client area (see WindowPaintRect).
+constexpr int kHiddenLeft = 15;
+// Hidden part, axis title, a nine-character label and the longest tick mark.
+constexpr int kMinLeftMargin = kHiddenLeft + 18 + 66 + 16;
 
 // Linear map of a panel's data ranges onto its pixel rectangle.
 struct Mapper {
@@ -58,23 +62,21 @@ void StoreScales(PlotWindow& plot, const PlotLayout& l, const Rect& rect) {
   }
 }
 
-Font LabelFont(int panelHeight) {
-  const int h = panelHeight / 40 + 6;
-  return Font{"MS Serif", h, h / 2};
-}
+// Text keeps one size whatever the size of the window.
+constexpr int kLabelHeight = 12, kTitleHeight = 14;
+Font LabelFont() { return Font{"MS Serif", kLabelHeight, kLabelHeight / 2}; }
+Font TitleFont() { return Font{"MS Serif", kTitleHeight, kTitleHeight / 2}; }
+// Width of a text in a font, as a renderer's digits and letters average it.
+double TextWidth(std::string_view text, const Font& font) { return 0.6 * font.height * text.size(); }
 
-Font TitleFont(int panelHeight) {
-  const int h = panelHeight / 20 + 6;
-  return Font{"MS Serif", h, h / 2};
-}
-
-void PaintFrameAndAxes(const PlotPanel& panel, Surface& s, const Rect& r) {
+void PaintFrameAndAxes(const PlotWindow& plot, const PlotPanel& panel, Surface& s, const Rect& r,
+                       const PlotLayout& l) {
   if (!(panel.xMax > panel.xMin) || !(panel.yMax > panel.yMin)) return;
   const Mapper map{double(r.left), double(r.top), double(r.width()), double(r.height()),
                    panel.xMin,     panel.xMax,    panel.yMin,        panel.yMax};
   s.FillRect({double(r.left), double(r.top)}, {double(r.right), double(r.bottom)}, Colour(kBackground));
   s.FrameRect({double(r.left), double(r.top)}, {double(r.right), double(r.bottom)}, Pen{Colour(kBorder)});
-  const Font font = LabelFont(r.height());
+  const Font font = LabelFont();
   const Pen tickPen{Colour(kBorder)};
 
   const AxisTicks y = YAxisTicks(panel.yMin, panel.yMax, r.height());
@@ -95,13 +97,34 @@ void PaintFrameAndAxes(const PlotPanel& panel, Surface& s, const Rect& r) {
       s.Text({px, r.bottom + xMark + 1}, Trim(XTickLabel(x.values[i], x.step)), font, Colour(kAxisText),
              HAlign::Centre, VAlign::Top);
   }
+  // Axis titles: below the x labels, and upright at the left end of the
+  // panel's label margin (past the part a window does not show).
+  if (!plot.xAxisTitle.empty())
+    s.Text({r.left + r.width() / 2.0, r.bottom + xMark + 2 + font.height}, plot.xAxisTitle, font,
+           Colour(kAxisText), HAlign::Centre, VAlign::Top);
+  if (!plot.yAxisTitle.empty())
+    s.VerticalText({r.left - l.leftMargin + kHiddenLeft + 2 + font.height / 2.0, r.top + r.height() / 2.0},
+                   plot.yAxisTitle, font, Colour(kAxisText));
+}
+
+// The points of a curve whose x values rise that can reach the panel: those
+// inside the x range and one neighbour on each side; every point otherwise.
+std::pair<size_t, size_t> VisiblePoints(const PlotCurve& c, double xMin, double xMax) {
+  const size_t n = std::min(c.xValues.size(), c.yValues.size());
+  const auto begin = c.xValues.begin(), end = begin + static_cast<std::ptrdiff_t>(n);
+  if (!std::is_sorted(begin, end)) return {0, n};
+  size_t first = static_cast<size_t>(std::lower_bound(begin, end, xMin) - begin);
+  size_t last = static_cast<size_t>(std::upper_bound(begin, end, xMax) - begin);
+  first = first > 0 ? first - 1 : 0;
+  last = std::min(last + 1, n);
+  return {first, std::max(first, last)};
 }
 
 // Points of a line curve in pixels, split where a value is not a number.
 std::vector<std::vector<PointD>> LineRuns(const PlotCurve& c, const Mapper& map) {
   std::vector<std::vector<PointD>> runs(1);
-  const size_t n = std::min(c.xValues.size(), c.yValues.size());
-  for (size_t i = 0; i < n; ++i) {
+  const auto [from, n] = VisiblePoints(c, map.xMin, map.xMax);
+  for (size_t i = from; i < n; ++i) {
     if (!std::isfinite(c.xValues[i]) || !std::isfinite(c.yValues[i])) {
       if (!runs.back().empty()) runs.emplace_back();
       continue;
@@ -176,6 +199,60 @@ void PaintBars(const PlotCurve& c, int j, const Mapper& map, Surface& s) {
   HorizontalLine(map, 0, Pen{Colour(kBorder)}, s);
 }
 
+constexpr double kBandOpacity = 0.25;
+
+// A band: the area between the lower and upper ends, lightly filled, with
+// its two edges in the curve's colour.
+void PaintBand(const PlotCurve& c, int j, const Mapper& map, Surface& s) {
+  std::vector<PointD> lower, upper;
+  const size_t n = std::min({c.xValues.size(), c.yValues.size(), c.yUpper.size()});
+  for (size_t i = 0; i < n; ++i) {
+    if (!std::isfinite(c.xValues[i]) || !std::isfinite(c.yValues[i]) || !std::isfinite(c.yUpper[i])) continue;
+    lower.push_back({map.X(c.xValues[i]), map.Y(c.yValues[i])});
+    upper.push_back({map.X(c.xValues[i]), map.Y(c.yUpper[i])});
+  }
+  std::vector<PointD> outline = upper;
+  outline.insert(outline.end(), lower.rbegin(), lower.rend());
+  s.FillPolygon(outline, Colour(j), kBandOpacity);
+  s.Polyline(lower, Pen{Colour(j), 1, kPenDot});
+  s.Polyline(upper, Pen{Colour(j), 1, kPenDot});
+}
+
+bool Shown(const PlotCurve& c) { return c.used && (c.curveKind != kCurveBand || BandsShown()); }
+
+// The names of the shown curves of panel p in a box at its top right corner,
+// when there are at least two of them.
+void PaintLegend(const PlotWindow& plot, int p, const Rect& r, Surface& s) {
+  std::vector<int> named;
+  for (int j = 1; j <= kMaxCurves; ++j) {
+    const PlotCurve& c = plot.curves[j - 1];
+    if (Shown(c) && c.panel == p && !plot.curveNames[j - 1].empty()) named.push_back(j);
+  }
+  if (named.size() < 2) return;
+  const Font font = LabelFont();
+  constexpr double kSample = 18, kGap = 4;
+  const double row = font.height + 4;
+  double textWidth = 0;
+  for (int j : named) textWidth = std::max(textWidth, TextWidth(plot.curveNames[j - 1], font));
+  const double width = kGap + kSample + kGap + textWidth + kGap;
+  const double right = r.right - 4, left = right - width, top = r.top + 4;
+  s.FillRect({left, top}, {right, top + row * named.size() + kGap}, Colour(kBackground));
+  s.FrameRect({left, top}, {right, top + row * named.size() + kGap}, Pen{Colour(kBorder)});
+  for (size_t i = 0; i < named.size(); ++i) {
+    const int j = named[i];
+    const PlotCurve& c = plot.curves[j - 1];
+    const double y = top + kGap / 2 + row * (i + 0.5);
+    const double x0 = left + kGap, x1 = x0 + kSample;
+    if (c.curveKind == kCurveBand)
+      s.FillPolygon({{x0, y - 4}, {x1, y - 4}, {x1, y + 4}, {x0, y + 4}}, Colour(j), kBandOpacity);
+    else if (c.curveKind == kCurveStems || c.curveKind == kCurveBars)
+      s.FillRect({x0 + kSample / 2 - 2, y - 5}, {x0 + kSample / 2 + 2, y + 5}, Colour(j));
+    else
+      s.Line({x0, y}, {x1, y}, Pen{Colour(j), 2, c.style[0]});
+    s.Text({x1 + kGap, y}, plot.curveNames[j - 1], font, Colour(kAxisText), HAlign::Left, VAlign::Middle);
+  }
+}
+
 void PaintCurve(const PlotCurve& c, int j, const PlotPanel& panel, const Rect& r, Surface& s) {
   const Mapper map{double(r.left), double(r.top), double(r.width()), double(r.height()),
                    panel.xMin,     panel.xMax,    panel.yMin,        panel.yMax};
@@ -190,8 +267,11 @@ void PaintCurve(const PlotCurve& c, int j, const PlotPanel& panel, const Rect& r
     case kCurveBars:
       PaintBars(c, j, map, s);
       break;
+    case kCurveBand:
+      PaintBand(c, j, map, s);
+      break;
     case kCurveNoData:
-      s.Text({r.left + r.width() / 2.0, r.top + r.height() / 2.0}, "<NO DATA PRESENT>", TitleFont(r.height()),
+      s.Text({r.left + r.width() / 2.0, r.top + r.height() / 2.0}, "<NO DATA PRESENT>", TitleFont(),
              Colour(kAxisText), HAlign::Centre, VAlign::Middle);
       break;
     default:
@@ -199,17 +279,21 @@ void PaintCurve(const PlotCurve& c, int j, const PlotPanel& panel, const Rect& r
   }
 }
 
-void PaintPanel(const PlotWindow& plot, int p, Surface& s, const Rect& r) {
+void PaintPanel(const PlotWindow& plot, int p, Surface& s, const Rect& r, const PlotLayout& l) {
   const PlotPanel& panel = plot.panels[p - 1];
-  PaintFrameAndAxes(panel, s, r);
+  PaintFrameAndAxes(plot, panel, s, r, l);
   if (panel.hasTitle)
-    s.Text({r.left + r.width() / 2.0, r.top - 2.0}, panel.title, TitleFont(r.height()), Colour(kAxisText),
+    s.Text({r.left + r.width() / 2.0, r.top - 2.0}, panel.title, TitleFont(), Colour(kAxisText),
            HAlign::Centre, VAlign::Baseline);
   s.SetClip({r.left, r.top, r.right + 1, r.bottom + 1});
-  for (int j = 1; j <= kMaxCurves; ++j) {
-    const PlotCurve& c = plot.curves[j - 1];
-    if (c.used && c.panel == p) PaintCurve(c, j, panel, r, s);
+  // Bands lie beneath the lines they surround.
+  for (bool bands : {true, false}) {
+    for (int j = 1; j <= kMaxCurves; ++j) {
+      const PlotCurve& c = plot.curves[j - 1];
+      if (Shown(c) && c.panel == p && (c.curveKind == kCurveBand) == bands) PaintCurve(c, j, panel, r, s);
+    }
   }
+  PaintLegend(plot, p, r, s);
   s.ClearClip();
 }
 
@@ -232,7 +316,9 @@ PlotLayout ComputePlotLayout(int width, int height, int c) {
   l.rows = (c + 1) / 2;
   l.a = width / 60 + 6;
   l.b = width / 30 + 6;
-  l.leftMargin = l.b + 8 * (l.a / 2);
+  // Room for eight label characters, and at least for the widest label and
+  // the axis title in the fixed text size beside the part a window hides.
+  l.leftMargin = std::max(l.b + 8 * (l.a / 2), kMinLeftMargin);
   l.panelWidth = std::max(width / l.columns - l.leftMargin, 1);
   l.panelHeight = std::max(height / l.rows - (l.a + l.b) - l.b, 1);
   return l;
@@ -269,7 +355,7 @@ void PaintPlot(const PlotWindow& plot, Surface& surface, const Rect& rect, int o
   int m = 0;
   for (int p = 1; p <= kMaxPanels; ++p) {
     if (onlyPanel != 0 ? p != onlyPanel : !PanelHasCurve(plot, p)) continue;
-    PaintPanel(plot, p, surface, PanelRect(layout, rect, ++m));
+    PaintPanel(plot, p, surface, PanelRect(layout, rect, ++m), layout);
   }
 }
 

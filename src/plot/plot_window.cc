@@ -34,7 +34,12 @@ void InitPlot(PlotWindow& plot) {
   plot.infoWindow = 0;
   plot.ownerSlot = 0;
   plot.curves.fill(PlotCurve{});
+  plot.xAxisTitle.clear();
+  plot.yAxisTitle.clear();
+  plot.curveNames.fill(std::string());
   ResetPanels(plot);
+  plot.zoomHistory.clear();
+  plot.lastGesture = kGestureNone;
 }
 
 void ClearPlotData(PlotWindow& plot) {
@@ -86,6 +91,28 @@ void SetCurvePoints(PlotWindow& plot, int j, int kind, const std::vector<double>
   ComputeLimits(plot);
 }
 
+void SetCurveBand(PlotWindow& plot, int j, const std::vector<double>& x, const std::vector<double>& lower,
+                  const std::vector<double>& upper) {
+  if (!ValidCurve(j)) return;
+  PlotCurve& curve = plot.curves[j - 1];
+  if (x.empty() || lower.size() != x.size() || upper.size() != x.size()) {
+    curve.used = false;
+    ComputeLimits(plot);
+    return;
+  }
+  curve.curveKind = kCurveBand;
+  curve.xValues = x;
+  curve.yValues = lower;
+  curve.yUpper = upper;
+  Extent(curve.xValues, curve.xLow, curve.xHigh);
+  double low = 0, high = 0;
+  Extent(lower, curve.yLow, high);
+  Extent(upper, low, curve.yHigh);
+  curve.used = true;
+  if (ValidPanel(curve.panel)) plot.panels[curve.panel - 1].used = true;
+  ComputeLimits(plot);
+}
+
 void SetCurvePanel(PlotWindow& plot, int j, int panel) {
   if (!ValidCurve(j) || !ValidPanel(panel)) return;
   plot.curves[j - 1].panel = panel;
@@ -114,39 +141,41 @@ bool PanelHasCurve(const PlotWindow& plot, int k) {
   return false;
 }
 
-void ComputeLimits(PlotWindow& plot) {
+PanelRanges AutomaticRanges(const PlotWindow& plot, int k) {
   // The widening factors are single-precision constants widened to double.
   const double xFactor = static_cast<double>(0.025f);
   const double yFactor = static_cast<double>(0.1f);
+  PanelRanges r;
+  bool found = false;
+  for (const auto& c : plot.curves) {
+    if (!c.used || c.panel != k) continue;
+    if (!found) {
+      r = {c.xLow, c.xHigh, c.yLow, c.yHigh};
+      found = true;
+    } else {
+      r.xMin = std::min(r.xMin, c.xLow);
+      r.xMax = std::max(r.xMax, c.xHigh);
+      r.yMin = std::min(r.yMin, c.yLow);
+      r.yMax = std::max(r.yMax, c.yHigh);
+    }
+  }
+  if (!found) r = {-1, 1, -1, 1};
+  if (r.xMin == r.xMax) r.xMin -= 1, r.xMax += 1;
+  if (r.yMin == r.yMax) r.yMin -= 1, r.yMax += 1;
+  const double dx = xFactor * (r.xMax - r.xMin);
+  const double dy = yFactor * (r.yMax - r.yMin);
+  return {r.xMin - dx, r.xMax + dx, r.yMin - dy, r.yMax + dy};
+}
+
+void ComputeLimits(PlotWindow& plot) {
   for (int k = 1; k <= kMaxPanels; ++k) {
     PlotPanel& panel = plot.panels[k - 1];
     if (!panel.used && !PanelHasCurve(plot, k)) continue;
-    bool found = false;
-    for (const auto& c : plot.curves) {
-      if (!c.used || c.panel != k) continue;
-      if (!found) {
-        panel.xMin = c.xLow, panel.xMax = c.xHigh, panel.yMin = c.yLow, panel.yMax = c.yHigh;
-        found = true;
-      } else {
-        panel.xMin = std::min(panel.xMin, c.xLow);
-        panel.xMax = std::max(panel.xMax, c.xHigh);
-        panel.yMin = std::min(panel.yMin, c.yLow);
-        panel.yMax = std::max(panel.yMax, c.yHigh);
-      }
-    }
-    if (!found) {
-      panel.xMin = panel.yMin = -1;
-      panel.xMax = panel.yMax = 1;
-    }
-    if (panel.xMin == panel.xMax) panel.xMin -= 1, panel.xMax += 1;
-    if (panel.yMin == panel.yMax) panel.yMin -= 1, panel.yMax += 1;
-    const double dx = xFactor * (panel.xMax - panel.xMin);
-    const double dy = yFactor * (panel.yMax - panel.yMin);
-    panel.xMin -= dx;
-    panel.xMax += dx;
-    panel.yMin -= dy;
-    panel.yMax += dy;
+    const PanelRanges r = AutomaticRanges(plot, k);
+    panel.xMin = r.xMin, panel.xMax = r.xMax, panel.yMin = r.yMin, panel.yMax = r.yMax;
   }
+  plot.zoomHistory.clear();
+  plot.lastGesture = kGestureNone;
 }
 
 int PanelsInUse(const PlotWindow& plot) {
@@ -169,6 +198,11 @@ ColourTable DefaultColours() {
   return {Rgb(0, 160, 128),   Rgb(220, 35, 63),  Rgb(0, 160, 128),  Rgb(220, 35, 63), Rgb(146, 42, 130),
           Rgb(110, 174, 64),  Rgb(146, 42, 130), Rgb(110, 174, 64), Rgb(0, 0, 0),     Rgb(255, 255, 255),
           Rgb(255, 255, 255), Rgb(0, 0, 15),     Rgb(0, 0, 128),    Rgb(0, 0, 0),     Rgb(240, 0, 160)};
+}
+
+bool& BandsShown() {
+  static bool shown = true;
+  return shown;
 }
 
 ColourTable& Colours() {

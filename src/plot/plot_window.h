@@ -22,6 +22,7 @@ enum CurveKind : int {
   kCurveStems = 3,
   kCurveBars = 4,
   kCurveNoData = 5,
+  kCurveBand = 6,  // a shaded band from yValues (lower ends) to yUpper
 };
 
 struct PlotPanel {
@@ -41,7 +42,18 @@ struct PlotCurve {
   double boundCount = 0;  // n of the +-1.96/sqrt(n) bounds of stem curves; 0 none
   bool used = false;
   int panel = 1;  // 1..10
+  std::vector<double> yUpper;  // band curves: the upper ends
 };
+
+// The axis ranges of every panel: one step of the zoom history.
+struct PanelRanges {
+  double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+};
+using PlotView = std::array<PanelRanges, kMaxPanels>;
+
+// The gesture that made the newest zoom history step: a run of wheel turns
+// or one drag of panning is one step.
+enum ViewGesture : int { kGestureNone = 0, kGestureRectangle, kGestureWheel, kGesturePan };
 
 struct PlotWindow {
   WindowId window = 0;
@@ -50,6 +62,12 @@ struct PlotWindow {
   std::array<PlotPanel, kMaxPanels> panels;  // panels[0] is panel 1
   std::array<PlotCurve, kMaxCurves> curves;  // curves[0] is curve 1
   int ownerSlot = 0;
+  // What the window shows, kept when new data arrive: the axis titles of
+  // every panel and the names of the curves in the legend.
+  std::string xAxisTitle, yAxisTitle;
+  std::array<std::string, kMaxCurves> curveNames;
+  std::vector<PlotView> zoomHistory;   // the views before each zoom, oldest first
+  int lastGesture = kGestureNone;
 };
 
 // Panels and curves to their defaults (panel 1 used), windows cleared.
@@ -63,10 +81,15 @@ void SetCurve(PlotWindow& plot, int j, const std::vector<double>& values, int fi
 void SetCurvePoints(PlotWindow& plot, int j, int kind, const std::vector<double>& x, const std::vector<double>& y);
 void SetCurvePanel(PlotWindow& plot, int j, int panel);
 void SetPanelTitle(PlotWindow& plot, int k, const std::string& text);
+// Curve j becomes a band over x from lower to upper (equal lengths).
+void SetCurveBand(PlotWindow& plot, int j, const std::vector<double>& x, const std::vector<double>& lower,
+                  const std::vector<double>& upper);
 // Sets the three style values of curve j; -1 leaves a value unchanged.
 void SetCurveStyle(PlotWindow& plot, int j, int a, int b, int c);
-// The automatic axis ranges of every used panel.
+// The automatic axis ranges of every used panel; the zoom history is emptied.
 void ComputeLimits(PlotWindow& plot);
+// The automatic ranges of panel k (1..10) without changing the plot.
+PanelRanges AutomaticRanges(const PlotWindow& plot, int k);
 // Number of used panels (panels holding at least one used curve).
 int PanelsInUse(const PlotWindow& plot);
 // Whether panel k (1..10) holds at least one used curve.
@@ -81,6 +104,8 @@ inline constexpr int kColourCount = 15;
 using ColourTable = std::array<int, kColourCount>;
 ColourTable DefaultColours();
 ColourTable& Colours();  // the table in force
+// Whether band curves (prediction bands) are drawn, in every plot window.
+bool& BandsShown();
 inline int Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
 
 }  // namespace kora

@@ -50,6 +50,10 @@ class Surface {
   virtual void FrameRect(PointD topLeft, PointD bottomRight, const Pen& pen) = 0;
   virtual void FillRect(PointD topLeft, PointD bottomRight, int colour) = 0;
   virtual void Text(PointD at, std::string_view text, const Font& font, int colour, HAlign h, VAlign v) = 0;
+  // Text reading upwards, centred on the point horizontally and vertically.
+  virtual void VerticalText(PointD centre, std::string_view text, const Font& font, int colour) = 0;
+  // A closed polygon filled with the colour at the given opacity (0..1).
+  virtual void FillPolygon(const std::vector<PointD>& points, int colour, double opacity) = 0;
 };
 
 }  // namespace kora

@@ -168,11 +168,44 @@ void SvgSurface::Text(PointD at, std::string_view text, const Font& font, int co
   body_ += "<text";
   Attr("x", at.x);
   Attr("y", at.y + shift);
-  body_ += " font-family=\"'" + XmlEscape(font.family) + "', serif\" font-size=\"" +
-           std::to_string(std::max(font.height, 1)) + "\" fill=\"" + SvgColour(colour) + "\"";
+  FontAttributes(font, colour);
   if (h == HAlign::Centre) body_ += " text-anchor=\"middle\"";
   if (h == HAlign::Right) body_ += " text-anchor=\"end\"";
   body_ += " xml:space=\"preserve\">" + XmlEscape(text) + "</text>\n";
+}
+
+void SvgSurface::FontAttributes(const Font& font, int colour) {
+  body_ += " font-family=\"'" + XmlEscape(font.family) + "', serif\" font-size=\"" +
+           std::to_string(std::max(font.height, 1)) + "\" fill=\"" + SvgColour(colour) + "\"";
+}
+
+void SvgSurface::VerticalText(PointD centre, std::string_view text, const Font& font, int colour) {
+  // Written horizontally centred on the point, then turned a quarter left about it.
+  const double baseline = centre.y + 0.3 * std::max(font.height, 1);
+  body_ += "<text";
+  Attr("x", centre.x);
+  Attr("y", baseline);
+  body_ += " transform=\"rotate(-90 ";
+  Number(centre.x);
+  body_ += ' ';
+  Number(centre.y);
+  body_ += ")\"";
+  FontAttributes(font, colour);
+  body_ += " text-anchor=\"middle\" xml:space=\"preserve\">" + XmlEscape(text) + "</text>\n";
+}
+
+void SvgSurface::FillPolygon(const std::vector<PointD>& points, int colour, double opacity) {
+  if (points.size() < 3) return;
+  body_ += "<polygon points=\"";
+  for (size_t i = 0; i < points.size(); ++i) {
+    if (i) body_ += ' ';
+    Number(points[i].x);
+    body_ += ',';
+    Number(points[i].y);
+  }
+  char alpha[16];
+  std::snprintf(alpha, sizeof alpha, "%.2f", std::clamp(opacity, 0.0, 1.0));
+  body_ += "\" fill=\"" + SvgColour(colour) + "\" fill-opacity=\"" + alpha + "\"/>\n";
 }
 
 std::string SvgSurface::Document() const {

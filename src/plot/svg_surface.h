@@ -19,6 +19,8 @@ class SvgSurface : public Surface {
   void FrameRect(PointD topLeft, PointD bottomRight, const Pen& pen) override;
   void FillRect(PointD topLeft, PointD bottomRight, int colour) override;
   void Text(PointD at, std::string_view text, const Font& font, int colour, HAlign h, VAlign v) override;
+  void VerticalText(PointD centre, std::string_view text, const Font& font, int colour) override;
+  void FillPolygon(const std::vector<PointD>& points, int colour, double opacity) override;
 
   // The complete document drawn so far.
   std::string Document() const;
@@ -27,6 +29,7 @@ class SvgSurface : public Surface {
   void Number(double v);
   void Attr(const char* name, double v);
   void Stroke(const Pen& pen);
+  void FontAttributes(const Font& font, int colour);
 
   int width_, height_;
   int clipCount_ = 0;

@@ -170,6 +170,75 @@ TEST(ArmaForecast, Ar1ClosedFormsVarianceRescalingAndLongHorizons) {
   }
 }
 
+// The 95% band of forecasts of the log series after differences at lags 12
+// and 1 holds R's standard errors of the undifferenced log forecasts; undoing
+// the logarithm maps its ends; with nothing to add back it is the report's
+// prediction -+ 1.96 sqrt(MSE).
+TEST(ArmaForecast, PredictionBandThroughDifferencesAndLogMatchesR) {
+  const auto ref = ReadReference("forecast_band");
+  const auto airline = ref["airline"], ar1 = ref["ar1_diff1"];
+  auto project = [](std::vector<int> lags) {
+    UnivariateProject p = BareProject(ReadSeries("air_passengers"));
+    EXPECT_TRUE(PushBoxCox(p, 0.0));
+    for (int lag : lags) EXPECT_TRUE(PushDifference(p, lag));
+    return p;
+  };
+  struct Case {
+    std::vector<int> lags;
+    ArmaModel model;
+    nlohmann::json ref;
+  };
+  std::vector<double> theta(13, 0.0);
+  theta[0] = airline["ma1"].get<double>();
+  theta[11] = airline["sma1"].get<double>();
+  theta[12] = theta[0] * theta[11];
+  for (const Case& c : {Case{{12, 1}, ModelOf({}, theta), airline},
+                        Case{{1}, ModelOf({ar1["ar1"].get<double>()}, {}), ar1}}) {
+    UnivariateProject logged = project(c.lags);
+    logged.model = c.model;
+    logged.model.innovTolerance = 1e-12;  // the seasonal MA part settles slowly
+    const auto se = c.ref["se"].get<std::vector<double>>();
+    logged.forecastCount = static_cast<int>(se.size());
+    logged.forecastWnVariance = c.ref["sigma2"].get<double>();
+    logged.forecastUndifference = true;
+    DataScaleForecast onLogs;
+    ASSERT_TRUE(ComputeArmaForecast(logged, onLogs));
+    for (size_t h = 0; h < se.size(); ++h) {
+      EXPECT_NEAR((onLogs.upper[h] - onLogs.lower[h]) / 2, 1.96 * se[h], 1e-5 * se[h]) << h;
+      EXPECT_NEAR((onLogs.upper[h] + onLogs.lower[h]) / 2, onLogs.forecasts[h], 1e-12);
+    }
+    logged.forecastInvertBoxCox = true;
+    DataScaleForecast data;
+    ASSERT_TRUE(ComputeArmaForecast(logged, data));
+    for (size_t h = 0; h < se.size(); ++h) {
+      EXPECT_NEAR(data.lower[h], std::exp(onLogs.lower[h]), 1e-9 * data.lower[h]);
+      EXPECT_NEAR(data.upper[h], std::exp(onLogs.upper[h]), 1e-9 * data.upper[h]);
+      EXPECT_EQ(logged.armaForecastLower[h], data.lower[h]);
+    }
+  }
+
+  // With only the mean to add back, the band is the report's prediction -+ 1.96 sqrt(MSE).
+  UnivariateProject nile = BareProject(ReadSeries("nile"));
+  ASSERT_TRUE(PushSubtractMean(nile));
+  nile.model = NileArma11();
+  nile.forecastCount = 5;
+  nile.forecastWnVariance = 2 * nile.model.whiteNoiseVariance;
+  nile.forecastAddMean = true;
+  DataScaleForecast out;
+  ASSERT_TRUE(ComputeArmaForecast(nile, out));
+  const std::string report = ArmaForecastReportText(nile, "ARMA Forecast: nile");
+  EXPECT_NE(report.find("           Step     Prediction      sqrt(MSE)          Lower          Upper\r\n"),
+            std::string::npos);
+  for (int h = 0; h < 5; ++h) {
+    const double half = 1.96 * std::sqrt(nile.armaForecastMse[h]);
+    EXPECT_NEAR(nile.armaForecastLower[h], nile.armaForecasts[h] - half, 1e-9);
+    char row[128];
+    std::snprintf(row, sizeof row, "%15d%15.5f%15.5f%15.5f%15.5f\r\n", h + 1, nile.armaForecasts[h],
+                  std::sqrt(nile.armaForecastMse[h]), nile.armaForecastLower[h], nile.armaForecastUpper[h]);
+    EXPECT_NE(report.find(row), std::string::npos) << row;
+  }
+}
+
 TEST(ArmaForecast, NonInvertibleModelsForecastThroughTheirInvertibleEquivalent) {
   UnivariateProject inverted = BareProject(ReadSeries("nile"));
   inverted.model = ModelOf({}, {2.0}, 4.0);
@@ -266,7 +335,10 @@ TEST(ArmaForecastDialog, ValidatesInOrderAndCancelKeepsEverything) {
 
   const std::string report = ArmaForecastReportText(*project, "T");
   EXPECT_EQ(report.substr(0, report.find("\r\n")), "INFO: T");
-  EXPECT_NE(report.find("           Step     Prediction      sqrt(MSE)\r\n              1"), std::string::npos);
+  EXPECT_NE(report.find("sqrt(MSE)          Lower          Upper\r\n              1"), std::string::npos);
+  // The band is drawn about the forecasts, in their colour.
+  EXPECT_EQ(plot.curves[3].curveKind, kCurveBand);
+  EXPECT_EQ(plot.curves[3].xValues, plot.curves[1].xValues);
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ TEST(AxisTicks, YAxisStepsAndFixedLabels) {
   y = YAxisTicks(0, 100, 300);
   EXPECT_DOUBLE_EQ(y.step, 20);
   ExpectTicks(y, {20, 40, 60, 80});
-  EXPECT_EQ(YTickLabel(20, y.step), "  20.");
-  EXPECT_EQ(YTickLabel(-80, y.step), " -80.");
+  EXPECT_EQ(YTickLabel(20, y.step), "   20");
+  EXPECT_EQ(YTickLabel(-80, y.step), "  -80");
   // A value too wide for the column shows asterisks.
   EXPECT_EQ(YTickLabel(123456, y.step), "*****");
 

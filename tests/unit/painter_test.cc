@@ -31,7 +31,7 @@ struct Recorder : Surface {
     VAlign v;
   };
   std::vector<Box> frames, fills;
-  std::vector<Stroke> lines, polylines;
+  std::vector<Stroke> lines, polylines, polygons;
   std::vector<Label> texts;
   int clips = 0;
 
@@ -44,9 +44,13 @@ struct Recorder : Surface {
   void Text(PointD at, std::string_view t, const Font& f, int, HAlign h, VAlign v) override {
     texts.push_back({at, std::string(t), f, h, v});
   }
+  void VerticalText(PointD at, std::string_view t, const Font& f, int) override {
+    texts.push_back({at, std::string(t), f, HAlign::Centre, VAlign::Middle});
+  }
+  void FillPolygon(const std::vector<PointD>& p, int colour, double) override { polygons.push_back({p, Pen{colour}}); }
   bool Empty() const {
     return frames.empty() && fills.empty() && lines.empty() && polylines.empty() && texts.empty() &&
-           clips == 0;
+           polygons.empty() && clips == 0;
   }
 };
 
@@ -64,22 +68,24 @@ PlotWindow PlotOf(const std::vector<double>& values) {
 }
 
 TEST(Painter, LayoutQuantities) {
-  // 600 x 400 with three panels: a = 16, b = 26, left margin 26 + 8 * 8.
-  PlotLayout l = ComputePlotLayout(600, 400, 3);
+  // 1200 x 400 with three panels: a = 26, b = 46, left margin 46 + 8 * 13.
+  PlotLayout l = ComputePlotLayout(1200, 400, 3);
   EXPECT_EQ(l.columns, 2);
   EXPECT_EQ(l.rows, 2);
-  EXPECT_EQ(l.a, 16);
-  EXPECT_EQ(l.b, 26);
-  EXPECT_EQ(l.leftMargin, 90);
-  EXPECT_EQ(l.panelWidth, 210);
-  EXPECT_EQ(l.panelHeight, 132);
-  const Rect third = PanelRect(l, Rect{0, 0, 600, 400}, 3);
-  EXPECT_EQ(third.left, 90);
-  EXPECT_EQ(third.top, 226);
-  const Rect second = PanelRect(l, Rect{10, 5, 610, 405}, 2);
-  EXPECT_EQ(second.left, 10 + 390);
-  EXPECT_EQ(second.top, 5 + 26);
-  EXPECT_EQ(second.width(), 210);
+  EXPECT_EQ(l.a, 26);
+  EXPECT_EQ(l.b, 46);
+  EXPECT_EQ(l.leftMargin, 150);
+  EXPECT_EQ(l.panelWidth, 450);
+  EXPECT_EQ(l.panelHeight, 82);
+  const Rect third = PanelRect(l, Rect{0, 0, 1200, 400}, 3);
+  EXPECT_EQ(third.left, 150);
+  EXPECT_EQ(third.top, 46 + 82 + 26 + 46 + 46);
+  const Rect second = PanelRect(l, Rect{10, 5, 1210, 405}, 2);
+  EXPECT_EQ(second.left, 10 + 750);
+  EXPECT_EQ(second.top, 5 + 46);
+  EXPECT_EQ(second.width(), 450);
+  // Narrower targets keep room for a nine-character label and the axis title.
+  EXPECT_EQ(ComputePlotLayout(600, 400, 3).leftMargin, 115);
   // Tiny targets keep panels of at least one pixel.
   l = ComputePlotLayout(10, 10, 1);
   EXPECT_EQ(l.panelWidth, 1);
@@ -99,10 +105,10 @@ TEST(Painter, StoredScalesMatchThePaintedFrame) {
   const Rect target = WindowPaintRect(620, 400);
   PaintPlot(plot, r, target, 0, true);
   const PlotPanel& p = plot.panels[0];
-  // One panel in 600 x 400: panel 510 x 332 at left margin 90 and top 26.
-  EXPECT_DOUBLE_EQ(p.xScale, (p.xMax - p.xMin) / 510);
+  // One panel in 600 x 400: panel 485 x 332 at left margin 115 and top 26.
+  EXPECT_DOUBLE_EQ(p.xScale, (p.xMax - p.xMin) / 485);
   EXPECT_DOUBLE_EQ(p.yScale, (p.yMax - p.yMin) / 332);
-  EXPECT_EQ(p.xOrigin, static_cast<int>(-15 + 90 - p.xMin / p.xScale));
+  EXPECT_EQ(p.xOrigin, static_cast<int>(-15 + 115 - p.xMin / p.xScale));
   EXPECT_EQ(p.yOrigin, static_cast<int>(26 + p.yMax / p.yScale));
   EXPECT_EQ(p.xMin, before.xMin);
   ASSERT_EQ(r.frames.size(), 1u);
@@ -163,14 +169,14 @@ TEST(Painter, PanelsTitlesAndSelection) {
   Recorder r;
   PaintPlot(plot, r, Rect{0, 0, 600, 400}, 0, false);
   ASSERT_EQ(r.frames.size(), 3u);
-  EXPECT_EQ(r.frames[2].a.x, 90);
+  EXPECT_EQ(r.frames[2].a.x, 115);
   EXPECT_EQ(r.frames[2].a.y, 226);
   EXPECT_EQ(r.frames[2].colour, Colours()[12]);
   auto title = std::find_if(r.texts.begin(), r.texts.end(), [](auto& t) { return t.text == "Third"; });
   ASSERT_NE(title, r.texts.end());
-  EXPECT_DOUBLE_EQ(title->at.x, 90 + 105);
+  EXPECT_DOUBLE_EQ(title->at.x, 115 + 185 / 2.0);
   EXPECT_DOUBLE_EQ(title->at.y, 224);
-  EXPECT_EQ(title->font.height, 132 / 20 + 6);
+  EXPECT_EQ(title->font.height, 14);  // whatever the size of the panel
   EXPECT_EQ(title->font.family, "MS Serif");
   // The curves are drawn in their own colours.
   ASSERT_EQ(r.polylines.size(), 3u);
@@ -180,7 +186,7 @@ TEST(Painter, PanelsTitlesAndSelection) {
   Recorder one;
   PaintPlot(plot, one, Rect{0, 0, 600, 400}, 2, false);
   ASSERT_EQ(one.frames.size(), 1u);
-  EXPECT_EQ(one.frames[0].b.x - one.frames[0].a.x, 510);
+  EXPECT_EQ(one.frames[0].b.x - one.frames[0].a.x, 485);
   ASSERT_EQ(one.polylines.size(), 1u);
   EXPECT_EQ(one.polylines[0].points.size(), 60u);
 }
@@ -193,14 +199,15 @@ TEST(Painter, AxisLabelsOfAPanel) {
   PaintPlot(plot, r, Rect{0, 0, 600, 400}, 0, false);
   std::vector<std::string> labels;
   for (const auto& t : r.texts) labels.push_back(t.text);
-  for (const char* want : {"20.", "80.", "20", "100", "180"})
+  for (const char* want : {"40", "80", "100", "180"})
     EXPECT_NE(std::find(labels.begin(), labels.end(), want), labels.end()) << want;
   // y labels right-aligned against the outer end of their mark (pw / 40 = 12).
-  auto y20 = std::find_if(r.texts.begin(), r.texts.end(), [](auto& t) { return t.text == "20."; });
-  EXPECT_EQ(y20->h, HAlign::Right);
-  EXPECT_LT(y20->at.x, 90 - 12 + 1);
-  EXPECT_NEAR(y20->at.y, 26 + 0.8 * 332, 1e-9);
-  EXPECT_EQ(y20->font.height, 332 / 40 + 6);
+  auto y80 = std::find_if(r.texts.begin(), r.texts.end(), [](auto& t) { return t.text == "80"; });
+  ASSERT_NE(y80, r.texts.end());
+  EXPECT_EQ(y80->h, HAlign::Right);
+  EXPECT_LT(y80->at.x, 115 - 12 + 1);
+  EXPECT_NEAR(y80->at.y, 26 + 0.2 * 332, 1e-9);
+  EXPECT_EQ(y80->font.height, 12);
 }
 
 TEST(Painter, MarkersOnlyBelowAThousandPoints) {
@@ -230,7 +237,7 @@ TEST(Painter, NoDataStemsAndBars) {
   Recorder r;
   PaintPlot(plot, r, Rect{0, 0, 600, 400}, 0, false);
   ASSERT_EQ(r.texts.back().text, "<NO DATA PRESENT>");
-  EXPECT_DOUBLE_EQ(r.texts.back().at.x, 90 + 510 / 2.0);
+  EXPECT_DOUBLE_EQ(r.texts.back().at.x, 115 + 485 / 2.0);
   EXPECT_DOUBLE_EQ(r.texts.back().at.y, 26 + 332 / 2.0);
   EXPECT_EQ(r.texts.back().h, HAlign::Centre);
   EXPECT_EQ(r.texts.back().v, VAlign::Middle);

@@ -1,7 +1,8 @@
 // The system clipboard: what the engine put on its clipboard goes there too
 // (text, or a picture as PNG with its SVG), and Import Clipboard reads it.
 
-async function pngOf(svg: string): Promise<Blob> {
+// The picture drawn on a white canvas of its own size, as PNG.
+export async function pngOf(svg: string): Promise<Blob> {
   const image = new Image();
   const url = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
   try {

@@ -5,7 +5,7 @@ import { maximizedClient, minimizedSlot, type Rect } from './geometry';
 import { windowListEntries, type PageMenuEntry } from './menu_model';
 import { PlotView } from './plot_view';
 import { PopupMenu } from './popup_menu';
-import { WindowKind, type ChildWindow, type Snapshot } from './protocol';
+import { WindowKind, type ChildWindow, type MouseAction, type Snapshot } from './protocol';
 import type { Connection } from './connection';
 import { ReportView } from './report_view';
 import { WindowFrame, type ContentView, type WindowHost } from './window_frame';
@@ -157,7 +157,7 @@ export class Desktop implements WindowHost {
   }
 
   // PlotHost
-  async mouse(window: number, action: 'down' | 'move' | 'up', button: 1 | 2, x: number, y: number): Promise<void> {
+  async mouse(window: number, action: MouseAction, button: 1 | 2, x: number, y: number): Promise<void> {
     await this.connection.send({ type: 'mouse', action, button, window, x, y });
   }
 

@@ -1,16 +1,21 @@
 // The client area of a plot window: the engine's painting, the mouse sent to
-// the engine (moves once per frame), and the zoom rectangle drawn inverted.
+// the engine (moves once per frame; a drag without a zoom mode pans, the
+// wheel zooms), and the zoom rectangle drawn inverted.
 import { h, parseSvg } from './dom';
-import type { ChildWindow, Rubber, Snapshot } from './protocol';
+import type { ChildWindow, MouseAction, Rubber, Snapshot } from './protocol';
 import type { ContentView } from './window_frame';
 
 export interface PlotHost {
-  mouse(window: number, action: 'down' | 'move' | 'up', button: 1 | 2, x: number, y: number): Promise<void>;
+  mouse(window: number, action: MouseAction, button: 1 | 2, x: number, y: number): Promise<void>;
   rightButton(window: number, x: number, y: number, clientX: number, clientY: number): void;
 }
 
 const kZoomRegion = 1;
 const kZoomRange = 2;
+// Wheel travel of one notch: a mouse wheel moves about 100 pixels a notch,
+// a touchpad a few pixels at a time.
+const kNotchPixels = 100;
+const kLinePixels = 33;
 
 export class PlotView implements ContentView {
   readonly element: HTMLElement;
@@ -22,6 +27,8 @@ export class PlotView implements ContentView {
   private drag: Rubber | null = null;
   private pendingMove: { x: number; y: number } | null = null;
   private frameRequested = false;
+  private wheelTravel = 0;
+  private wheelBusy = false;
 
   constructor(
     private readonly host: PlotHost,
@@ -136,5 +143,27 @@ export class PlotView implements ContentView {
     };
     e.addEventListener('pointerup', up);
     e.addEventListener('pointercancel', up);
+    e.addEventListener('wheel', (event) => this.wheel(event), { passive: false });
+  }
+
+  // Notches are sent one at a time, each after the engine has painted the
+  // last one; travel that arrives meanwhile is gathered.
+  private wheel(event: WheelEvent): void {
+    event.preventDefault();
+    const pixels = event.deltaMode === 1 ? event.deltaY * kLinePixels : event.deltaMode === 2 ? event.deltaY * kNotchPixels * 3 : event.deltaY;
+    this.wheelTravel += pixels;
+    if (this.wheelBusy) return;
+    const p = this.point(event);
+    const send = (): void => {
+      if (Math.abs(this.wheelTravel) < kNotchPixels / 4) {
+        this.wheelBusy = false;
+        return;
+      }
+      const action = this.wheelTravel < 0 ? 'wheel-up' : 'wheel-down';
+      this.wheelTravel -= Math.sign(this.wheelTravel) * Math.min(Math.abs(this.wheelTravel), kNotchPixels);
+      this.wheelBusy = true;
+      void this.host.mouse(this.window.id, action, 1, p.x, p.y).then(send, () => (this.wheelBusy = false));
+    };
+    send();
   }
 }

@@ -114,3 +114,19 @@ function linearFit(ticks) {
   const slope = (b.v - a.v) / (b.p - a.p);
   return { toValue: (p) => a.v + (p - a.p) * slope, toPixel: (v) => a.p + (v - a.v) / slope, labels: ticks.map((t) => t.v), unit: Math.abs(slope) };
 }
+
+// Types `name` into the save dialog that is open and saves.
+export async function saveFileAs(page, name) {
+  const dialog = page.locator('.file-dialog');
+  await dialog.waitFor();
+  await dialog.locator('#file-name').fill(name);
+  await dialog.locator('[data-role="accept"]').click();
+  await dialog.waitFor({ state: 'detached' });
+}
+
+// The dialog with this title once it is the top modal window.
+export async function dialogTitled(page, title) {
+  const dialog = topModal(page);
+  await dialog.locator('.title-text', { hasText: title }).waitFor();
+  return dialog;
+}

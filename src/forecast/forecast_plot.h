@@ -1,0 +1,19 @@
+// What every forecast plot window shares: the prediction band drawn about
+// the forecasts.
+#pragma once
+
+#include <vector>
+
+#include "plot/plot_window.h"
+
+namespace kora {
+
+// The curve of forecast plots that holds the band (drawn in the forecasts' colour).
+inline constexpr int kBandCurve = 4;
+
+// The band from lower to upper at times first, first + 1, ...; nothing when
+// there is no band.
+void DrawPredictionBand(PlotWindow& plot, int first, const std::vector<double>& lower,
+                        const std::vector<double>& upper);
+
+}  // namespace kora
