@@ -68,27 +68,10 @@ void OrdinaryForecasts(const PreparedModel& model, const std::vector<double>& x,
   }
   out.forecasts.assign(value.begin() + n, value.end());
 
-  std::vector<double> chi(std::min(horizon, kMseHorizon), 0.0);  // 1/phi(z)
-  for (int j = 0; j < static_cast<int>(chi.size()); ++j) {
-    chi[j] = j == 0 ? 1.0 : 0.0;
-    for (int k = 1; k <= std::min(j, p); ++k) chi[j] += phi[k - 1] * chi[j - k];
-  }
-  out.forecastMse.assign(horizon, 0.0);
-  for (int h = 1; h <= horizon; ++h) {
-    if (h > kMseHorizon) {
-      out.forecastMse[h - 1] = out.forecastMse[h - 2];
-      continue;
-    }
-    double mse = 0.0;
-    bool huge = false;
-    for (int j = 0; j < h && !huge; ++j) {
-      double inner = 0.0;
-      for (int r = std::max(0, j - q); r <= j; ++r) inner += chi[r] * theta(n + h - r - 1, j - r);
-      huge = std::fabs(inner) > kHugeSum;
-      mse += inner * inner * run.r[n + h - j - 1];
-    }
-    out.forecastMse[h - 1] = huge ? kHugeMse : sigma2 * mse;
-  }
+  out.forecastAr.assign(phi, phi + p);
+  out.forecastTheta.assign(run.tailTheta.begin(), run.tailTheta.begin() + horizon);
+  out.forecastR.assign(run.r.begin() + n, run.r.begin() + n + horizon);
+  out.forecastMse = PredictorMse(out.forecastAr, out.forecastTheta, out.forecastR, sigma2, horizon);
 }
 
 }  // namespace
@@ -129,6 +112,40 @@ LikelihoodOutcome ArmaLikelihood(const std::vector<double>& x, ArmaModel& model,
   if (model.storeResiduals) out.residuals = std::move(run.residuals);
   if (horizon > 0) OrdinaryForecasts(*prepared, x, run, sigma2, horizon, out);
   return out;
+}
+
+std::vector<double> PredictorMse(const std::vector<double>& ar, const std::vector<std::vector<double>>& theta,
+                                 const std::vector<double>& r, double sigma2, int horizon) {
+  horizon = std::min({horizon, static_cast<int>(theta.size()), static_cast<int>(r.size())});
+  const int p = static_cast<int>(ar.size());
+  std::vector<double> chi(std::min(horizon, kMseHorizon), 0.0);  // 1/phi(z)
+  for (int j = 0; j < static_cast<int>(chi.size()); ++j) {
+    chi[j] = j == 0 ? 1.0 : 0.0;
+    for (int k = 1; k <= std::min(j, p); ++k) chi[j] += ar[k - 1] * chi[j - k];
+  }
+  // theta(n+k, i) from the rows kept for k = 0..H-1; theta(., 0) = 1.
+  auto coefficient = [&theta](int k, int i) {
+    if (i == 0) return 1.0;
+    const auto& row = theta[k];
+    return i <= static_cast<int>(row.size()) ? row[i - 1] : 0.0;
+  };
+  std::vector<double> mse(horizon, 0.0);
+  for (int h = 1; h <= horizon; ++h) {
+    if (h > kMseHorizon) {
+      mse[h - 1] = mse[h - 2];
+      continue;
+    }
+    double sum = 0.0;
+    bool huge = false;
+    for (int j = 0; j < h && !huge; ++j) {
+      double inner = 0.0;
+      for (int k = 0; k <= j; ++k) inner += chi[k] * coefficient(h - k - 1, j - k);
+      huge = std::fabs(inner) > kHugeSum;
+      sum += inner * inner * r[h - j - 1];
+    }
+    mse[h - 1] = huge ? kHugeMse : sigma2 * sum;
+  }
+  return mse;
 }
 
 std::vector<double> WorkingSeries(const UnivariateProject& project) {

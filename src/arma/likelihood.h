@@ -75,6 +75,12 @@ struct LikelihoodOutcome {
   int n = 0;
   std::vector<double> forecasts;    // mode h > 0: h forecasts of the working series
   std::vector<double> forecastMse;  // and their mean squared errors (with the new sigma2)
+  // What the mean squared errors are made of (PredictorMse): the AR
+  // coefficients the recursion used, the innovations rows theta(n+k, 1..)
+  // and r(n+k), k = 0..h-1.
+  std::vector<double> forecastAr;
+  std::vector<std::vector<double>> forecastTheta;
+  std::vector<double> forecastR;
   std::vector<double> residuals;    // W(1..n) when model.storeResiduals
 };
 
@@ -84,6 +90,16 @@ struct LikelihoodOutcome {
 // objective and convergeIndex; every call increments functionEvaluations.
 // On failure none of the likelihood fields changes.
 LikelihoodOutcome ArmaLikelihood(const std::vector<double>& workingSeries, ArmaModel& model, int mode);
+
+// MSE(h), h = 1..H, of the h-step predictors: sigma2 times the sum over
+// j < h of [sum over r <= j of chi(r) theta(n+h-r-1, j-r)]^2 r(n+h-j-1), chi
+// the coefficients of 1/(1 - ar1 z - ar2 z^2 - ...). With the model's AR
+// part, the errors of the series itself; with it multiplied by the
+// differencing operators, the errors of the undifferenced series predicted
+// from the same innovations. A term above 1e12 gives 1e24; beyond 54 steps
+// the value stays.
+std::vector<double> PredictorMse(const std::vector<double>& ar, const std::vector<std::vector<double>>& theta,
+                                 const std::vector<double>& r, double sigma2, int horizon);
 
 // The series the model describes: the current series mean-corrected, or,
 // while a regression trend is estimated, the trend residuals as stored.
