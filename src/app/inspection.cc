@@ -68,6 +68,19 @@ void PrintMenuItems(std::ostringstream& out, const std::vector<MenuItem>& items,
   }
 }
 
+// The windows of exactly this title ("window 1 (project 1), window 3 (project
+// 2)"), when there are several; empty otherwise.
+std::string WindowsTitled(const Platform& ui, const std::string& title) {
+  std::string names;
+  int count = 0;
+  for (const platform::ChildWindow* w : ui.Windows()) {
+    if (w->title != title) continue;
+    if (count++ > 0) names += ", ";
+    names += "window " + std::to_string(w->id) + " (project " + std::to_string(w->ownerSlot) + ")";
+  }
+  return count > 1 ? names : std::string();
+}
+
 }  // namespace
 
 void Application::HandleInspection(const UserEvent& event) {
@@ -75,6 +88,10 @@ void Application::HandleInspection(const UserEvent& event) {
   std::string title;
   switch (event.type) {
     case EventType::Print: {
+      if (std::string several = WindowsTitled(ui, event.text); !several.empty()) {
+        ui.source().Reject(event, "several windows are titled \"" + event.text + "\": " + several);
+        return;
+      }
       WindowId id = FindWindowByTitle(event.text);
       const platform::ChildWindow* w = ui.Window(id);
       if (!w) {

@@ -32,6 +32,8 @@ int RunScript(const char* path) {
   app.session = &source;
   try {
     ui.Run();
+    // File > Exit ends the program; an action after it reaches nobody.
+    if (auto late = source.Next()) throw kora::ScriptError(late->sourceLine, "cannot be delivered: the program has exited");
   } catch (const kora::ScriptError& error) {
     std::cout << "error: " << error.what() << std::endl;
     return 2;

@@ -94,17 +94,6 @@ bool BinaryReader::Seek(int64_t offset) {
   return true;
 }
 
-BinaryWriter::BinaryWriter(const std::string& path) { file_ = std::fopen(path.c_str(), "wb"); }
-
-BinaryWriter::~BinaryWriter() {
-  if (file_ != nullptr) std::fclose(file_);
-}
-
-void BinaryWriter::WriteBytes(const unsigned char* bytes, size_t count) {
-  if (file_ == nullptr || failed_) return;
-  if (std::fwrite(bytes, 1, count, file_) != count) failed_ = true;
-}
-
 void BinaryWriter::WriteInt32(int32_t value) {
   unsigned char bytes[4];
   EncodeLittleEndian(static_cast<uint32_t>(value), bytes, 4);
@@ -128,13 +117,6 @@ void BinaryWriter::WriteDoubles(const std::vector<double>& values, size_t count)
     WriteBytes(block.data(), 8 * step);
     done += step;
   }
-}
-
-bool BinaryWriter::Close() {
-  if (file_ == nullptr) return false;
-  bool closed = std::fclose(file_) == 0;
-  file_ = nullptr;
-  return closed && !failed_;
 }
 
 }  // namespace kora

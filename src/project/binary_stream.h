@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "project/atomic_file.h"
+
 namespace kora {
 
 class BinaryReader {
@@ -40,27 +42,23 @@ class BinaryReader {
   int64_t position_ = 0;
 };
 
+// Replaces the file only when Close succeeds (see atomic_file.h).
 class BinaryWriter {
  public:
-  // Creates or truncates the file.
-  explicit BinaryWriter(const std::string& path);
-  ~BinaryWriter();
-  BinaryWriter(const BinaryWriter&) = delete;
-  BinaryWriter& operator=(const BinaryWriter&) = delete;
+  explicit BinaryWriter(const std::string& path) : file_(path) {}
 
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.IsOpen(); }
   void WriteInt32(int32_t value);
   void WriteDouble(double value);
   // Exactly count values: those of the vector, then zeros if it holds fewer.
   void WriteDoubles(const std::vector<double>& values, size_t count);
-  // Closes the file; true when every write and the close succeeded.
-  bool Close();
+  // Puts the file in place; true when every write succeeded.
+  bool Close() { return file_.Commit() == AtomicFile::Status::Written; }
 
  private:
-  void WriteBytes(const unsigned char* bytes, size_t count);
+  void WriteBytes(const unsigned char* bytes, size_t count) { file_.Write(bytes, count); }
 
-  std::FILE* file_ = nullptr;
-  bool failed_ = false;
+  AtomicFile file_;
 };
 
 }  // namespace kora

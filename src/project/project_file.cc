@@ -131,16 +131,6 @@ bool RestoreSubsequenceIndices(std::vector<TransformStep>& steps, int firstIndex
   return true;
 }
 
-// Everything the file holds, collected before any of it reaches the project.
-struct ProjectContents {
-  ColourTable colours{};
-  int arOrder = 0, maOrder = 0;
-  std::array<double, kMaxCoefficients> phi{}, theta{};
-  int firstIndex = 0, lastIndex = 0;
-  std::vector<double> series;
-  std::vector<TransformStep> transforms;
-};
-
 bool ReadContents(BinaryReader& in, ProjectContents& c) {
   if (!Read(in, c.colours) || !Read(in, c.arOrder) || !Read(in, c.maOrder)) return false;
   if (c.arOrder < 0 || c.arOrder > kMaxCoefficients || c.maOrder < 0 || c.maOrder > kMaxCoefficients)
@@ -184,18 +174,27 @@ std::optional<FileError> WriteProjectFile(const std::string& path, const Univari
   return std::nullopt;
 }
 
-ProjectReadResult ReadProjectFile(const std::string& path, UnivariateProject& project, ColourTable& colours) {
+ProjectReadResult ReadProjectContents(const std::string& path) {
+  ProjectReadResult result;
+  auto fail = [&](const char* text) {
+    result.status = ProjectReadStatus::Failed;
+    result.error = ReadError(text);
+    return result;
+  };
   BinaryReader in(path);
-  if (!in.IsOpen()) return {ProjectReadStatus::Failed, ReadError("Cannot open file")};
+  if (!in.IsOpen()) return fail("Cannot open file");
+  result.status = ProjectReadStatus::NotProjectFile;
   // Too short to hold the magic: not a project file (an empty text file, say).
-  if (in.Remaining() < 4) return {ProjectReadStatus::NotProjectFile, std::nullopt};
+  if (in.Remaining() < 4) return result;
   int32_t magic;
-  if (!in.ReadInt32(magic)) return {ProjectReadStatus::Failed, ReadError("Cannot open file")};
-  if (magic != kProjectFileMagic) return {ProjectReadStatus::NotProjectFile, std::nullopt};
+  if (!in.ReadInt32(magic)) return fail("Cannot open file");
+  if (magic != kProjectFileMagic) return result;
+  if (!ReadContents(in, result.contents)) return fail("Cannot read file");
+  result.status = ProjectReadStatus::Read;
+  return result;
+}
 
-  ProjectContents contents;
-  if (!ReadContents(in, contents)) return {ProjectReadStatus::Failed, ReadError("Cannot read file")};
-
+void InstallProjectContents(ProjectContents contents, UnivariateProject& project, ColourTable& colours) {
   colours = contents.colours;
   project.model.arOrder = contents.arOrder;
   project.model.maOrder = contents.maOrder;
@@ -206,7 +205,12 @@ ProjectReadResult ReadProjectFile(const std::string& path, UnivariateProject& pr
   project.series = std::move(contents.series);
   project.untransformedSeries.clear();
   project.transforms = std::move(contents.transforms);
-  return {ProjectReadStatus::Read, std::nullopt};
+}
+
+ProjectReadResult ReadProjectFile(const std::string& path, UnivariateProject& project, ColourTable& colours) {
+  ProjectReadResult result = ReadProjectContents(path);
+  if (result.status == ProjectReadStatus::Read) InstallProjectContents(std::move(result.contents), project, colours);
+  return result;
 }
 
 }  // namespace kora

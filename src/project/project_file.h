@@ -16,8 +16,10 @@
 //   32 subsequence   int32 f, int32 l, (firstIndex - f) leading reals, (l - lastIndex) trailing reals
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "plot/plot_window.h"
 #include "project/file_error.h"
@@ -36,9 +38,20 @@ std::optional<FileError> WriteProjectFile(const std::string& path, const Univari
 
 enum class ProjectReadStatus { Read, NotProjectFile, Failed };
 
+// Everything a project file holds.
+struct ProjectContents {
+  ColourTable colours{};
+  int arOrder = 0, maOrder = 0;
+  std::array<double, kMaxCoefficients> phi{}, theta{};
+  int firstIndex = 0, lastIndex = 0;
+  std::vector<double> series;
+  std::vector<TransformStep> transforms;  // oldest first
+};
+
 struct ProjectReadResult {
   ProjectReadStatus status = ProjectReadStatus::Failed;
   std::optional<FileError> error;  // set with Failed
+  ProjectContents contents;        // with Read
 };
 
 // NotProjectFile, without a message, when the file is shorter than the magic
@@ -55,5 +68,11 @@ struct ProjectReadResult {
 // firstIndex, lastIndex, series, transforms (oldest first) and empties
 // untransformedSeries; nothing else in the project changes.
 ProjectReadResult ReadProjectFile(const std::string& path, UnivariateProject& project, ColourTable& colours);
+
+// The same in two steps, so that a project is only touched once its new
+// contents are known: the reading (the statuses and errors above) and the
+// installing of what was read.
+ProjectReadResult ReadProjectContents(const std::string& path);
+void InstallProjectContents(ProjectContents contents, UnivariateProject& project, ColourTable& colours);
 
 }  // namespace kora

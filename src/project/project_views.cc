@@ -4,7 +4,6 @@
 #include "forecast/arma_forecast_view.h"
 #include "forecast/arar_view.h"
 #include "forecast/holt_winters_view.h"
-#include "project/plot_labels.h"
 #include "project/window_titles.h"
 #include "smooth/smoothing_view.h"
 #include "stats/acf_view.h"
@@ -31,7 +30,6 @@ std::unique_ptr<UnivariateProject> NewUnivariateProject(Platform& ui, int slot) 
   PlotWindow& main = project->plots[kMainPlot];
   main.ownerSlot = slot;
   main.plotKind = 0;
-  LabelPlot(main, kMainPlot);
   main.window = ui.CreateWindow(kPlotWindow, kNewUnivariateName, slot);
   for (auto& plot : project->plots) plot.ownerSlot = slot;
   DrawMainPlot(ui, *project);
@@ -50,7 +48,6 @@ PlotWindow& OpenPlot(Platform& ui, UnivariateProject& project, int plotSlot, con
     InitPlot(plot);
     plot.plotKind = plotSlot;
     plot.ownerSlot = slot;
-    LabelPlot(plot, plotSlot);
     plot.window = ui.CreateWindow(kPlotWindow, title, slot);
     // A new child window becomes the active one, as on any desktop.
     ui.Activate(plot.window);
@@ -205,7 +202,9 @@ void SetData(Platform& ui, UnivariateProject& project, std::vector<double> value
 }
 
 void RefreshViews(Platform& ui, UnivariateProject& project, bool dataChanged, bool modelChanged) {
-  DrawMainPlot(ui, project);
+  // The main plot shows only the data; its report's data summary is cached
+  // (a model change rewrites just the model lines at the cost of a look-up).
+  if (dataChanged) DrawMainPlot(ui, project);
   WritePlotReport(ui, project, kMainPlot);
   if (dataChanged && PlotOpen(ui, project, kAcfPlot) && (project.acfDisplayFlags & kAcfSample)) {
     SampleAcfPlot(ui, project);
@@ -217,7 +216,7 @@ void RefreshViews(Platform& ui, UnivariateProject& project, bool dataChanged, bo
   // An open ARMA forecast follows the new model and data.
   RefreshArmaForecastView(ui, project);
   // Histograms (data and residuals), then the spectrum and cumulative spectrum windows.
-  RefreshHistogramViews(ui, project);
+  RefreshHistogramViews(ui, project, dataChanged);
   RefreshSpectrumViews(ui, project);
 }
 

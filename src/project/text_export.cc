@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
+#include "project/atomic_file.h"
 #include "report/number_format.h"
 
 namespace kora {
@@ -35,18 +35,16 @@ size_t ObservationCount(const std::vector<std::vector<double>>& table) {
 template <typename MakeLine>
 std::optional<FileError> WriteLines(const std::string& path, const std::string& caption, size_t count,
                                     MakeLine line) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return FileError{caption, "Cannot open file"};
-  bool written = true;
+  AtomicFile file(path);
+  if (!file.IsOpen()) return FileError{caption, "Cannot open file"};
   std::string text;
-  for (size_t i = 0; i < count && written; ++i) {
+  for (size_t i = 0; i < count; ++i) {
     text.clear();
     line(i, text);
     text += '\n';
-    written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    file.Write(text.data(), text.size());
   }
-  if (std::fclose(file) != 0) written = false;
-  if (!written) return FileError{caption, "Cannot write to file"};
+  if (file.Commit() != AtomicFile::Status::Written) return FileError{caption, "Cannot write to file"};
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "report/number_parse.h"
 
@@ -13,7 +14,12 @@ namespace {
 
 constexpr size_t kClipboardLineLength = 255;  // the text buffer hands out lines of this length
 
-bool IsSeparator(int c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; }
+bool IsSeparator(int c) { return c == ' ' || c == '\t' || c == ','; }
+
+// Lines end with LF, CR LF or a lone CR (old Mac files).
+bool IsLineEnd(int c) { return c == '\n' || c == '\r'; }
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool CanBeInNumber(int c) {
   return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E' || c == 'd' ||
@@ -36,13 +42,13 @@ class ItemStream {
     int c;
     while ((c = Peek()) != kEnd && IsSeparator(c)) ++pos_;
     if (c == kEnd) return Token::EndOfFile;
-    if (c == '\n') {
-      ++pos_;
+    if (IsLineEnd(c)) {
+      ConsumeLineEnd();
       return Token::EndOfLine;
     }
     item_.clear();
     bool plausible = true;
-    while ((c = Peek()) != kEnd && c != '\n' && !IsSeparator(c)) {
+    while ((c = Peek()) != kEnd && !IsLineEnd(c) && !IsSeparator(c)) {
       if (plausible && CanBeInNumber(c))
         item_ += static_cast<char>(c);
       else
@@ -57,12 +63,9 @@ class ItemStream {
   void SkipLine() {
     while (Peek() != kEnd) {
       const char* start = buffer_.data() + pos_;
-      const void* found = std::memchr(start, '\n', end_ - pos_);
-      if (found != nullptr) {
-        pos_ += static_cast<const char*>(found) - start + 1;
-        return;
-      }
-      pos_ = end_;
+      const char* found = std::find_if(start, static_cast<const char*>(buffer_.data() + end_), [](char c) { return IsLineEnd(c); });
+      pos_ += found - start;
+      if (pos_ < end_) return ConsumeLineEnd();
     }
   }
 
@@ -79,14 +82,27 @@ class ItemStream {
         if (std::ferror(file_)) failed_ = true;
         return kEnd;
       }
+      // A UTF-8 byte-order mark at the start of the file is not text.
+      if (!started_ && std::string_view(buffer_.data(), end_).starts_with(kByteOrderMark))
+        pos_ = kByteOrderMark.size();
+      started_ = true;
+      if (pos_ == end_) return Peek();
     }
     return static_cast<unsigned char>(buffer_[pos_]);
+  }
+
+  // The line end at pos_: CR LF counts as one.
+  void ConsumeLineEnd() {
+    const bool cr = buffer_[pos_] == '\r';
+    ++pos_;
+    if (cr && Peek() == '\n') ++pos_;
   }
 
   std::FILE* file_;
   std::vector<char> buffer_;
   size_t pos_ = 0, end_ = 0;
   bool failed_ = false;
+  bool started_ = false;
   std::string item_;
 };
 
@@ -111,16 +127,16 @@ std::optional<FileError> ReadTextFile(const std::string& path, Read read) {
   return error;
 }
 
-// The lines of clipboard text that are followed by a line break, each cut to
-// the length the text buffer hands out.
+// The lines of clipboard text that are followed by a line break (LF, CR LF
+// or a lone CR), each cut to the length the text buffer hands out.
 std::vector<std::string_view> ClipboardLines(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string_view> lines;
   size_t start = 0;
-  for (size_t nl = text.find('\n'); nl != std::string_view::npos; nl = text.find('\n', start)) {
-    std::string_view line = text.substr(start, nl - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line.substr(0, kClipboardLineLength));
-    start = nl + 1;
+  for (size_t end = text.find_first_of("\r\n"); end != std::string_view::npos;
+       end = text.find_first_of("\r\n", start)) {
+    lines.push_back(text.substr(start, end - start).substr(0, kClipboardLineLength));
+    start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   return lines;
 }
@@ -133,15 +149,18 @@ RawDataResult ReadRawData(const std::string& path) {
   RawDataResult result;
   result.error = ReadTextFile(path, [&](ItemStream& items) {
     std::optional<double> value;
+    bool headerAllowed = true;
     for (;;) {
       ItemStream::Token token = items.Next(value);
       if (token == ItemStream::Token::EndOfFile) break;
       if (token == ItemStream::Token::EndOfLine) continue;  // a line holding nothing
-      if (!value) break;
-      result.values.push_back(*value);
+      if (!value && !std::exchange(headerAllowed, false)) break;
+      if (value) result.values.push_back(*value);
+      headerAllowed = false;
       items.SkipLine();
     }
   });
+  if (!result.error && result.values.empty()) result.error = CannotRead();
   if (result.error) result.values = {};
   return result;
 }
@@ -153,13 +172,19 @@ std::optional<std::vector<std::vector<double>>> ReadMultivariateText(const std::
   std::optional<FileError> failure = ReadTextFile(path, [&](ItemStream& items) {
     std::vector<double> observation;
     std::optional<double> value;
+    bool headerAllowed = true;
     for (;;) {
       observation.clear();
       while (static_cast<int>(observation.size()) < columns) {
         ItemStream::Token token = items.Next(value);
         if (token == ItemStream::Token::EndOfFile) return;
         if (token == ItemStream::Token::EndOfLine) continue;
+        if (!value && std::exchange(headerAllowed, false)) {
+          items.SkipLine();  // a line of column names before the numbers
+          continue;
+        }
         if (!value) return;
+        headerAllowed = false;
         observation.push_back(*value);
       }
       items.SkipLine();
@@ -178,7 +203,10 @@ std::optional<std::vector<std::vector<double>>> ReadMultivariateText(const std::
 
 std::optional<std::vector<double>> ReadClipboardSeries(std::string_view text) {
   std::vector<std::string_view> lines = ClipboardLines(text);
-  if (lines.empty()) return std::nullopt;
+  if (!lines.empty() && HasItem(lines.front()) && !ReadFirstNumber(lines.front()))
+    lines.erase(lines.begin());  // a heading
+  if (std::none_of(lines.begin(), lines.end(), [](std::string_view line) { return ReadFirstNumber(line); }))
+    return std::nullopt;
   std::vector<double> values;
   values.reserve(lines.size());
   for (std::string_view line : lines) values.push_back(ParseNumber(line));

@@ -49,6 +49,15 @@ class SpecifyLagDialogModel : public platform::Dialog {
 
 }  // namespace
 
+std::optional<std::string> LagCountRefusal(int lags, int n) {
+  // Lags at or beyond n carry no information (their autocovariances are 0).
+  if (n > 1 && lags >= n && n - 1 <= kMaxAcfLags)
+    return "Number of lags must be less than " + std::to_string(n) + ", the number of data points";
+  // The partial autocorrelations cost lags^2 operations.
+  if (lags > kMaxAcfLags) return "Number of lags must not exceed " + std::to_string(kMaxAcfLags);
+  return std::nullopt;
+}
+
 int NextAcfPanels(int flags) {
   const int panels = flags & (kAcfPanel | kPacfPanel);
   int next = kAcfPanel | kPacfPanel;
@@ -112,6 +121,10 @@ bool SpecifyLagDialog(platform::Platform& ui, UnivariateProject& project) {
     if (ui.RunDialog(dialog) != platform::kIdOk) return false;
     auto lags = ReadFirstInteger(dialog.At(kLagField).text);
     if (!lags || *lags < 1) continue;  // rejected silently: the dialog opens again
+    if (auto refusal = LagCountRefusal(*lags, project.count())) {
+      ui.Message("KORA::Tarn Error", *refusal);
+      continue;
+    }
     project.sampleAcfLags = project.modelAcfLags = project.residualAcfLags = *lags;
     if (PlotOpen(ui, project, kAcfPlot) && (project.acfDisplayFlags & kAcfSample)) {
       SampleAcfPlot(ui, project);

@@ -75,8 +75,8 @@ int AskHistogramBins(platform::Platform& ui, const UnivariateProject& project) {
   }
 }
 
-void RefreshHistogramViews(platform::Platform& ui, UnivariateProject& project) {
-  if (PlotOpen(ui, project, kHistogramPlot)) {
+void RefreshHistogramViews(platform::Platform& ui, UnivariateProject& project, bool dataChanged) {
+  if (dataChanged && PlotOpen(ui, project, kHistogramPlot)) {
     if (!DrawHistogram(ui, project, project.histogramBins)) ClearPlotData(project.plots[kHistogramPlot]);
     WritePlotReport(ui, project, kHistogramPlot);
   }

@@ -19,7 +19,8 @@ bool DrawResidualHistogram(platform::Platform& ui, UnivariateProject& project, i
 // "Specify Histogram Bins": the chosen count (at least 1), or 0 on Cancel.
 int AskHistogramBins(platform::Platform& ui, const UnivariateProject& project);
 // The refresh after a change of data or model: open histogram windows are
-// redrawn with the stored count, with their reports.
-void RefreshHistogramViews(platform::Platform& ui, UnivariateProject& project);
+// redrawn with the stored count, with their reports; the data histogram only
+// when the data changed.
+void RefreshHistogramViews(platform::Platform& ui, UnivariateProject& project, bool dataChanged);
 
 }  // namespace kora

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <utility>
+
+#include "stats/spectrum_fft.h"
 
 namespace kora {
 namespace {
 
 constexpr int kDefaultLags = 40;
+constexpr double kLargestTransform = 1 << 30;  // lengths the transform library takes as int
 
 bool AllEqual(const std::vector<double>& x) {
   return std::adjacent_find(x.begin(), x.end(), std::not_equal_to<>()) == x.end();
@@ -24,8 +28,22 @@ double Mean(const std::vector<double>& x) {
   return sum / static_cast<double>(x.size());
 }
 
+// Whether the transform is cheaper than the n (maxLag + 1) products of the
+// direct sums: about 8 N log2 N operations for the padded length N.
+bool TransformIsCheaper(int64_t n, int64_t maxLag) {
+  const int64_t lags = std::min(maxLag, n - 1);
+  const double length = static_cast<double>(n + lags);
+  if (lags < 1 || length > kLargestTransform) return false;
+  return static_cast<double>(n) * static_cast<double>(lags + 1) > 8 * length * std::log2(length);
+}
+
 std::vector<double> Autocovariances(const std::vector<double>& x, double mean, int maxLag) {
   const int n = static_cast<int>(x.size());
+  if (n > 0 && TransformIsCheaper(n, maxLag)) {
+    std::vector<double> gamma = LaggedProductSums(x, mean, maxLag);
+    for (double& g : gamma) g /= n;
+    return gamma;
+  }
   std::vector<double> y(x.size());
   for (int t = 0; t < n; ++t) y[t] = x[t] - mean;
   std::vector<double> gamma(maxLag < 0 ? 0 : static_cast<size_t>(maxLag) + 1, 0.0);

@@ -2,6 +2,7 @@
 
 #include <fftw3.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <numbers>
 
@@ -80,6 +81,21 @@ std::vector<Complex> Bluestein(const std::vector<Complex>& x) {
   return result;
 }
 
+// The smallest length from `least` on whose prime factors are 2, 3, 5 and 7,
+// the lengths the library transforms fastest.
+std::int64_t SmoothLength(std::int64_t least) {
+  std::int64_t best = 1;
+  while (best < least) best <<= 1;
+  for (std::int64_t p7 = 1; p7 < best; p7 *= 7)
+    for (std::int64_t p5 = p7; p5 < best; p5 *= 5)
+      for (std::int64_t p3 = p5; p3 < best; p3 *= 3) {
+        std::int64_t length = p3;
+        while (length < least) length <<= 1;
+        best = std::min(best, length);
+      }
+  return best;
+}
+
 }  // namespace
 
 std::vector<std::complex<double>> RealDft(const std::vector<double>& x) {
@@ -116,6 +132,36 @@ std::vector<double> InverseRealDft(const std::vector<std::complex<double>>& half
   fftw_execute(plan);
   fftw_destroy_plan(plan);
   return out;
+}
+
+std::vector<double> LaggedProductSums(const std::vector<double>& x, double mean, int maxLag) {
+  const std::int64_t n = static_cast<std::int64_t>(x.size());
+  if (maxLag < 0) return {};
+  std::vector<double> sums(static_cast<size_t>(maxLag) + 1, 0.0);
+  if (n == 0) return sums;
+  const std::int64_t lags = std::min<std::int64_t>(maxLag, n - 1);
+  const std::int64_t length = SmoothLength(n + lags);
+  // In place: the length real values, then read as length/2 + 1 complex ones.
+  std::vector<double> buffer(2 * (static_cast<size_t>(length) / 2 + 1), 0.0);
+  for (std::int64_t t = 0; t < n; ++t) buffer[t] = x[t] - mean;
+  auto* spectrum = reinterpret_cast<fftw_complex*>(buffer.data());
+  const int size = static_cast<int>(length);
+  fftw_plan forward = fftw_plan_dft_r2c_1d(size, buffer.data(), spectrum, FFTW_ESTIMATE);
+  fftw_plan backward = fftw_plan_dft_c2r_1d(size, spectrum, buffer.data(), FFTW_ESTIMATE);
+  // Planning with FFTW_ESTIMATE leaves the arrays alone.
+  fftw_execute(forward);
+  for (std::int64_t j = 0; j <= length / 2; ++j) {
+    double& re = spectrum[j][0];
+    double& im = spectrum[j][1];
+    re = re * re + im * im;
+    im = 0.0;
+  }
+  fftw_execute(backward);
+  fftw_destroy_plan(forward);
+  fftw_destroy_plan(backward);
+  const double scale = 1.0 / static_cast<double>(length);
+  for (std::int64_t h = 0; h <= lags; ++h) sums[h] = buffer[h] * scale;
+  return sums;
 }
 
 }  // namespace kora

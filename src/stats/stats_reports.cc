@@ -5,7 +5,7 @@
 #include "arma/model_text.h"
 #include "report/number_format.h"
 #include "report/report.h"
-#include "stats/sample_stats.h"
+#include "stats/data_summary.h"
 
 namespace kora {
 namespace {
@@ -23,7 +23,7 @@ const TransformStep* NewestMeanStep(const std::vector<TransformStep>& transforms
 }
 
 void AppendSeriesSummary(const UnivariateProject& project, Report& report) {
-  const SampleSummary summary = Summarize(project.series);
+  const SampleSummary& summary = CachedSummary(project.series, project.dataSummary);
   if (const TransformStep* step = NewestMeanStep(project.transforms)) {
     report.AppendLine("Subtracted Mean = " + FormatFixed(step->mean, 4));
   } else {

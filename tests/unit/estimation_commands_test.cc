@@ -2,6 +2,8 @@
 // scripted dialog input.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/application.h"
 #include "app/command_ids.h"
 #include "arma/constraints_dialog.h"
@@ -169,6 +171,31 @@ TEST(EstimationCommands, SimulationIntoCurrentAndNewProject) {
   EXPECT_EQ(created.model.phi[0], 0.6);
   // Seed 1234 both times: the new series starts as the first one did.
   EXPECT_EQ(created.series[0], project.series[0]);
+}
+
+// A model change leaves the data alone, so the data summary of the main
+// plot's report, shown all along, is not computed again; a data change is.
+TEST(EstimationCommands, AModelChangeComputesNoDataSummary) {
+  Desk d;
+  std::vector<double> series(1000000);
+  for (size_t t = 0; t < series.size(); ++t) series[t] = std::sin(0.001 * t * t) + 0.5 * std::cos(0.3 * t);
+  UnivariateProject& project = d.Project(series);
+  project.transforms.push_back(TransformStep{.kind = kSubtractMean});  // no mean question
+  ShowPlotInfo(d.ui, project, kMainPlot);
+  const unsigned before = project.dataSummary.computations;
+  const std::string summaryBefore = d.ui.Window(project.plots[kMainPlot].infoWindow)->text;
+  d.Play({Ev(EventType::Command, cmd::kPreliminary), Ev(EventType::SetText, 1101, "2"), Ev(EventType::Click, 1)});
+  ASSERT_EQ(project.model.arOrder, 2);
+  EXPECT_EQ(project.dataSummary.computations, before);
+  const std::string& summary = d.ui.Window(project.plots[kMainPlot].infoWindow)->text;
+  EXPECT_NE(summary, summaryBefore);  // the model lines follow the model
+  EXPECT_EQ(summary.substr(0, summary.find("MODEL:")), summaryBefore.substr(0, summaryBefore.find("MODEL:")));
+
+  project.series.pop_back();
+  RefreshViews(d.ui, project, true, false);
+  EXPECT_EQ(project.dataSummary.computations, before + 1);
+  EXPECT_NE(d.ui.Window(project.plots[kMainPlot].infoWindow)->text.find("# of Data Points =   999999"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -362,12 +362,6 @@ TEST_F(ProjectFile, WriteFailures) {
   ASSERT_TRUE(open.has_value());
   EXPECT_EQ(open->text, "Cannot open file");
   EXPECT_EQ(open->caption, "TarnSave()");
-  if (std::filesystem::exists("/dev/full")) {
-    auto full = WriteProjectFile("/dev/full", project, colours_);
-    ASSERT_TRUE(full.has_value());
-    EXPECT_EQ(full->text, "Cannot write to file");
-    EXPECT_EQ(full->caption, "TarnSave()");
-  }
 }
 
 TEST_F(ProjectFile, PartStructuredFiles) {

@@ -67,6 +67,39 @@ TEST(SampleStats, AgreesWithReferenceSeries) {
   }
 }
 
+// Long series take the Fourier transform for their autocovariances; the
+// numbers are those of the direct sums of the definition, to rounding.
+TEST(SampleStats, LongSeriesGiveTheNumbersOfTheDirectSums) {
+  const int n = 40000;
+  std::vector<double> x(n);
+  double previous = 0;
+  unsigned state = 12345;
+  for (double& v : x) {
+    state = state * 1103515245u + 12345u;
+    v = previous = 0.6 * previous + (static_cast<double>(state >> 8) / (1u << 24) - 0.5) + 1e6;
+  }
+  double mean = 0;
+  for (double v : x) mean += v;
+  mean /= n;
+  auto direct = [&](int h) {
+    double sum = 0;
+    for (int t = 0; t + h < n; ++t) sum += (x[t + h] - mean) * (x[t] - mean);
+    return sum / n;
+  };
+  const int r = 200;  // the integer square root of n
+  double factor = 1;
+  for (int k = 1; k < r; ++k) factor += 2 * (1 - static_cast<double>(k) / r) * direct(k) / direct(0);
+  const SampleSummary summary = Summarize(x);
+  EXPECT_NEAR(summary.variance, direct(0), 1e-12 * direct(0));
+  EXPECT_NEAR(summary.standardError, std::sqrt(direct(0) / n * factor), 1e-10 * summary.standardError);
+
+  const std::vector<double> gamma = SampleAutocovariances(x, 5000);
+  for (int h : {0, 1, 2, 17, 999, 4999, 5000}) EXPECT_NEAR(gamma[h], direct(h), 1e-12 * direct(0)) << "lag " << h;
+  const std::vector<double> beyond = SampleAutocovariances(x, n + 5);
+  EXPECT_NEAR(beyond[n - 1], direct(n - 1), 1e-12 * direct(0));
+  for (int h = n; h <= n + 5; ++h) EXPECT_EQ(beyond[h], 0.0);
+}
+
 TEST(SampleStats, StandardErrorOfShortSeries) {
   // n = 1: nothing varies.
   const SampleSummary one = Summarize({5});

@@ -95,12 +95,6 @@ TEST_F(TextExport, WriteFailures) {
   ASSERT_TRUE(tableOpen.has_value());
   EXPECT_EQ(tableOpen->text, "Cannot open file");
   EXPECT_EQ(tableOpen->caption, "WriteAsciiArray()");
-  if (std::filesystem::exists("/dev/full")) {
-    auto full = WriteRawData("/dev/full", Values(10, 1.0));
-    ASSERT_TRUE(full.has_value());
-    EXPECT_EQ(full->text, "Cannot write to file");
-    EXPECT_EQ(full->caption, "WriteRawData()");
-  }
 }
 
 TEST(ClipboardExport, SignificantDigitsAndSeparators) {

@@ -29,6 +29,11 @@ class TextImport : public ::testing::Test {
     EXPECT_FALSE(result.error.has_value()) << result.error->text;
     return result.values;
   }
+  // A file that yields no number is refused as unreadable.
+  bool Refused(const std::string& contents) {
+    RawDataResult result = ReadRawData(File(contents));
+    return result.error && result.error->text == "Cannot read file" && result.values.empty();
+  }
 
   std::filesystem::path dir_;
   int files_ = 0;
@@ -41,24 +46,24 @@ TEST_F(TextImport, SeriesFileLineRules) {
   EXPECT_EQ(Raw("1\n2\nword\n4\n"), (Values{1, 2}));
   EXPECT_EQ(Raw("1\n\n   \t\n2\r\n\r\n,\n3"), (Values{1, 2, 3}));  // blank lines, CR LF, no final break
   EXPECT_EQ(Raw("  -1.25D2, x\n+.5e1\n7.\n"), (Values{-125, 5, 7}));
-  EXPECT_EQ(Raw(""), Values{});
-  EXPECT_EQ(Raw("\n\n\n"), Values{});
-  EXPECT_EQ(Raw("x\n1\n2\n"), Values{});
+  EXPECT_EQ(Raw("Flow, m3/s\n1\n2\n"), (Values{1, 2}));  // a heading
+  EXPECT_EQ(Raw("\xEF\xBB\xBF" "1\r2\r\r3"), (Values{1, 2, 3}));  // byte-order mark, old Mac line ends
   EXPECT_EQ(Raw("1\nnan\n2\n"), Values{1});
   EXPECT_EQ(Raw("1\n1e999\n2\n"), Values{1});  // beyond a double: not a number
+  for (const char* nothing : {"", "\n\n\n", "value\n", "1e400\n", "x\ny\n1\n", "\xEF\xBB\xBF"})
+    EXPECT_TRUE(Refused(nothing)) << nothing;
 }
 
 TEST_F(TextImport, SeriesFileSurvivesHostileBytes) {
   // A line of blanks longer than any buffer, a number followed by a huge
-  // tail, NUL bytes, a lone CR inside a line.
+  // tail, NUL bytes, a lone CR ending a line.
   std::string text = std::string(3 << 20, ' ') + "\n7 " + std::string(2 << 20, 'z') + "\n8\r9\n";
-  EXPECT_EQ(Raw(text), (Values{7, 8}));
+  EXPECT_EQ(Raw(text), (Values{7, 8, 9}));
   EXPECT_EQ(Raw(std::string("1\n\0\0\n2\n", 8)), Values{1});
-  EXPECT_EQ(Raw(std::string("\0"
-                            "1\n",
-                            3)),
-            Values{});
-  EXPECT_EQ(Raw(std::string(1 << 20, '5') + "x\n1\n"), Values{});  // digits then a letter: one bad item
+  EXPECT_TRUE(Refused(std::string("\0"
+                                  "1\n",
+                                  3)));
+  EXPECT_EQ(Raw(std::string(1 << 20, '5') + "x\n1\n"), Values{1});  // digits then a letter: a heading
   std::string binary;
   for (int i = 0; i < 70000; ++i) binary += static_cast<char>((i * 131 + 7) % 256);
   EXPECT_EQ(Raw("3\n" + binary).front(), 3.0);
@@ -107,6 +112,8 @@ TEST_F(TextImport, MultivariateObservationsSpanLines) {
 
   auto stopped = ReadMultivariateText(File("1 2\n3 x\n5 6\n"), 2, &error);
   EXPECT_EQ(*stopped, (std::vector<Values>{{1}, {2}}));
+  auto named = ReadMultivariateText(File("\xEF\xBB\xBF" "DAX SMI\r1 2\r3 4\r"), 2, &error);
+  EXPECT_EQ(*named, (std::vector<Values>{{1, 3}, {2, 4}}));
   auto empty = ReadMultivariateText(File(""), 1000000000, &error);
   ASSERT_TRUE(empty.has_value());
   EXPECT_TRUE(empty->empty());
@@ -131,7 +138,9 @@ TEST(ClipboardImport, SeriesLineRules) {
   EXPECT_EQ(ReadClipboardSeries("1\r\n2\r\n3"), (Values{1, 2}));  // the last line is never read
   EXPECT_EQ(ReadClipboardSeries("1\n2\n3\n"), (Values{1, 2, 3}));
   EXPECT_EQ(ReadClipboardSeries("1\r\nword\r\n\r\n4\r\n"), (Values{1, 0, 0, 4}));
-  EXPECT_EQ(ReadClipboardSeries("\n"), Values{0});
+  EXPECT_EQ(ReadClipboardSeries("Year\r1\r\n2\n\n"), (Values{1, 2, 0}));  // a heading, every kind of line end
+  EXPECT_EQ(ReadClipboardSeries("\xEF\xBB\xBF" "5\r\n"), Values{5});
+  for (const char* nothing : {"\n", "a\r\nb\r\n", "1e400\r\n"}) EXPECT_FALSE(ReadClipboardSeries(nothing)) << nothing;
   EXPECT_FALSE(ReadClipboardSeries("42").has_value());
   EXPECT_FALSE(ReadClipboardSeries("").has_value());
   // Only the first 255 characters of a line are looked at.

@@ -106,7 +106,16 @@ export class FileDialogView implements ModalView {
       .filter((e) => e.dir || matchesPattern(e.name, this.pattern))
       .sort((a, b) => Number(b.dir) - Number(a.dir) || a.name.localeCompare(b.name));
     this.list.replaceChildren(
-      ...entries.map((e) => h('option', { value: e.name, 'data-dir': e.dir ? 'true' : 'false', text: e.dir ? `[${e.name}]` : e.name })),
+      ...entries.map((e) =>
+        h('option', {
+          value: e.name,
+          'data-dir': e.dir ? 'true' : 'false',
+          text: e.dir ? `[${e.name}]` : e.name,
+          // A name that is not UTF-8 is shown escaped; the engine cannot open it by that text.
+          disabled: e.odd === true,
+          title: e.odd ? 'This name is not UTF-8 text; rename the file to open it.' : undefined,
+        }),
+      ),
     );
   }
 

@@ -25,7 +25,6 @@ export interface Frame {
   toolbar: ToolButton[];
   status: string[];
   zoomMode: number;
-  unsaved?: boolean;  // some project holds changes it would lose on closing
 }
 
 export const enum WindowKind {
@@ -61,16 +60,6 @@ export interface ChildWindow {
   rubber?: Rubber;
 }
 
-export interface TreeNode {
-  key: number;
-  label: string;
-  expanded: boolean;
-  editable: boolean;
-  draggable: boolean;
-  dropTarget: boolean;
-  children: TreeNode[];
-}
-
 export interface Control {
   id: number;
   type: string;
@@ -89,8 +78,6 @@ export interface Control {
   w: number;
   h: number;
   picture: string;
-  nodes?: TreeNode[];  // tree controls: the top-level nodes
-  node?: number;  // tree controls: the key of the selected node
 }
 
 export interface DialogModal {
@@ -108,7 +95,6 @@ export interface MessageModal {
   caption: string;
   text: string;
   yesNo: boolean;
-  cancel?: boolean;  // a question with a Cancel button too
 }
 
 export interface FileFilter {
@@ -147,28 +133,18 @@ export interface Snapshot {
   help: { serial: number; topic: string };
   print: { serial: number; window: number };
   popup?: Popup;
-  // Save Picture as PNG: the page draws svg at width x height and answers with a 'picture' event.
-  picture?: { serial: number; svg?: string; width?: number; height?: number };
 }
-
-// A wheel notch is a press of its own: away from the user (zoom in) or towards.
-export type MouseAction = 'down' | 'move' | 'up' | 'wheel-up' | 'wheel-down';
 
 export type UserEvent =
   | { type: 'command'; id: number }
   | { type: 'activate' | 'close-window' | 'minimize' | 'restore' | 'maximize'; window: number }
   | { type: 'move'; window: number; x: number; y: number; width: number; height: number }
-  | { type: 'mouse'; action: MouseAction; button: 1 | 2; window: number; x: number; y: number }
-  | { type: 'picture'; serial: number; data: string }
+  | { type: 'mouse'; action: 'down' | 'move' | 'up'; button: 1 | 2; window: number; x: number; y: number }
   | { type: 'set'; control: number; text: string }
   | { type: 'focus' | 'radio' | 'click'; control: number }
   | { type: 'check'; control: number; on: boolean }
   | { type: 'select'; control: number; index: number }
   | { type: 'slider'; control: number; pos: number }
-  | { type: 'tree-select'; control: number; node: number }
-  | { type: 'tree-expand'; control: number; node: number; on: boolean }
-  | { type: 'tree-rename'; control: number; node: number; text: string }
-  | { type: 'tree-drag'; control: number; node: number; target: number }
   | { type: 'enter' | 'escape' | 'close-dialog' | 'ok' | 'yes' | 'no' | 'cancel' }
   | { type: 'file'; path: string }
   | { type: 'clipboard'; text: string }
@@ -194,5 +170,4 @@ export const Commands = {
   info: 40042,
   copy: 40011,
   duplicate: 40041,
-  nextWindow: 40180,
 } as const;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "platform/web/event_json.h"
+#include "platform/web/root_paths.h"
 
 namespace kora::platform {
 
@@ -20,19 +21,6 @@ std::string RandomToken() {
   std::ostringstream out;
   for (int i = 0; i < 4; ++i) out << std::hex << device();
   return out.str();
-}
-
-bool PathInsideRoot(const fs::path& root, const std::string& relative) {
-  if (relative.empty() || relative.size() > 4096) return false;
-  fs::path p(relative);
-  if (p.is_absolute() || p.has_root_name()) return false;
-  std::error_code ec;
-  const fs::path base = fs::weakly_canonical(root, ec);
-  if (ec) return false;
-  const fs::path full = fs::weakly_canonical(base / p, ec);
-  if (ec) return false;
-  auto [rootEnd, fullIt] = std::mismatch(base.begin(), base.end(), full.begin(), full.end());
-  return rootEnd == base.end();
 }
 
 namespace {
@@ -123,18 +111,10 @@ struct WebServer::Impl {
     std::string dir = req.has_param("dir") ? req.get_param_value("dir") : "";
     if (dir.empty()) dir = ".";
     if (!PathInsideRoot(options.root, dir)) return JsonError(res, 403, "outside the root folder");
-    std::error_code ec;
-    json entries = json::array();
-    for (const auto& entry : fs::directory_iterator(options.root / dir, ec)) {
-      std::error_code ignored;
-      const bool isDir = entry.is_directory(ignored);
-      entries.push_back({{"name", entry.path().filename().string()},
-                         {"dir", isDir},
-                         {"size", isDir ? 0 : static_cast<long long>(entry.file_size(ignored))}});
-      if (entries.size() >= 5000) break;
-    }
-    if (ec) return JsonError(res, 404, "no such folder");
-    res.set_content(json{{"dir", dir == "." ? "" : dir}, {"entries", entries}}.dump(), "application/json");
+    // Names that are not UTF-8 come escaped (root_paths.h).
+    auto listing = FolderListing(options.root, dir);
+    if (!listing) return JsonError(res, 404, "no such folder");
+    res.set_content(listing->dump(), "application/json");
   }
 
   void PostEvent(const httplib::Request& req, httplib::Response& res) {

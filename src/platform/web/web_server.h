@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/web/root_paths.h"
 #include "platform/web/web_event_source.h"
 
 namespace kora::platform {
@@ -36,8 +37,5 @@ class WebServer {
 
 // A random token of hexadecimal digits.
 std::string RandomToken();
-// Whether a path given by the page stays inside the root folder (relative,
-// no component that climbs out).
-bool PathInsideRoot(const std::filesystem::path& root, const std::string& relative);
 
 }  // namespace kora::platform
