@@ -1,7 +1,11 @@
 #include "app/application.h"
 
+#include <algorithm>
+
 #include "app/command_ids.h"
 #include "app/commands.h"
+#include "app/multivariate_menus.h"
+#include "project/project_fingerprint.h"
 #include "project/project_views.h"
 #include "transform/transform_menus.h"
 
@@ -81,7 +85,15 @@ void Application::Dispatch(int command) {
       if (!CurrentMultivariate()) return;
       break;
   }
+  const WindowId newestBefore = ui.NewestWindow();
+  const unsigned activationsBefore = ui.activations();
   entry->run(*this);
+  // A window the command opened but left inactive (a report written for the
+  // first time) becomes the active one, as every new window does.
+  if (ui.activations() == activationsBefore && ui.NewestWindow() > newestBefore) ui.Activate(ui.NewestWindow());
+  anyUnsaved = false;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (registry[slot].kind == kUnivariate) anyUnsaved = anyUnsaved || HasUnsavedChanges(*registry[slot].univariate);
 }
 
 void Application::MakeCurrent(int slot) {
@@ -112,11 +124,7 @@ void Application::UpdateMenus() {
   }
   if (registry[current].kind == kMultivariate) {
     shownMenu = kShowMvMenu;
-    const bool data = registry[current].multivariate->HasData();
-    mvMenu.Enable(cmd::kPrint, data);
-    mvMenu.Enable(cmd::kExport, data);
-    mvMenu.Enable(cmd::kImportFile, true);
-    mvMenu.EnablePopup(kMvTransform, data);
+    UpdateMultivariateMenu(mvMenu, *registry[current].multivariate);
     FrameChanged();
     return;
   }
@@ -158,6 +166,9 @@ void Application::UpdateToolbar() {
   if (current != 0 && registry[current].kind == kUnivariate) {
     auto tail = UnivariateToolbarTail();
     toolbar.insert(toolbar.end(), tail.begin(), tail.end());
+  } else if (current != 0 && registry[current].kind == kMultivariate) {
+    auto tail = MultivariateToolbarTail();
+    toolbar.insert(toolbar.end(), tail.begin(), tail.end());
   }
   FrameChanged();
 }
@@ -187,17 +198,17 @@ void Application::FrameChanged() {
   if (onFrameChanged) onFrameChanged();
 }
 
-WindowId Application::FindWindowByTitle(const std::string& title) const {
-  WindowId partial = 0;
-  int partialCount = 0;
+WindowId Application::FindWindowByTitle(const std::string& title, int rank) const {
+  std::vector<WindowId> exact, partial;
   for (const platform::ChildWindow* w : ui.Windows()) {
-    if (w->title == title) return w->id;
-    if (w->title.find(title) != std::string::npos) {
-      partial = w->id;
-      ++partialCount;
-    }
+    if (w->title == title)
+      exact.push_back(w->id);
+    else if (w->title.find(title) != std::string::npos)
+      partial.push_back(w->id);
   }
-  return partialCount == 1 ? partial : 0;
+  rank = std::max(rank, 1);
+  if (!exact.empty()) return rank <= static_cast<int>(exact.size()) ? exact[rank - 1] : 0;
+  return partial.size() == 1 && rank == 1 ? partial.front() : 0;
 }
 
 void Application::OnFrameEvent(const UserEvent& event) {
@@ -227,6 +238,9 @@ void Application::OnFrameEvent(const UserEvent& event) {
     case EventType::SetClipboard:
       ui.SetClipboardText(event.text);
       return;
+    case EventType::PictureData:
+      WritePictureData(event);
+      return;
     case EventType::ClientSize:
       ui.SetClientSize(event.width, event.height);
       if (event.x >= 0 && event.y >= 0) ui.SetFrameSize(event.x, event.y);
@@ -238,7 +252,7 @@ void Application::OnFrameEvent(const UserEvent& event) {
 }
 
 void Application::HandleWindowEvent(const UserEvent& event) {
-  const WindowId id = event.window ? event.window : FindWindowByTitle(event.text);
+  const WindowId id = event.window ? event.window : FindWindowByTitle(event.text, event.titleRank);
   const platform::ChildWindow* w = ui.Window(id);
   if (!w) {
     ui.source().Reject(event, "no window \"" + event.text + "\"");

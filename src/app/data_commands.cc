@@ -4,8 +4,10 @@
 #include "app/application.h"
 #include "app/commands.h"
 #include "app/data_import.h"
+#include "app/multivariate_commands.h"
 #include "platform/text.h"
 #include "project/data_file.h"
+#include "project/project_fingerprint.h"
 #include "project/project_views.h"
 #include "project/text_export.h"
 #include "project/text_import.h"
@@ -95,6 +97,7 @@ bool ImportFile(Application& app, UnivariateProject& project) {
     project.firstIndex = project.series.empty() ? 0 : 1;
     project.lastIndex = project.count();
   }
+  if (project.hasProjectFile) MarkSaved(project);
   app.ui.SetTitle(project.plots[kMainPlot].window, *path);
   RetitleProjectWindows(app.ui, project);
   RefreshViews(app.ui, project, true, true);
@@ -103,12 +106,14 @@ bool ImportFile(Application& app, UnivariateProject& project) {
 }
 
 void ImportFileCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateImportFileCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
-  if (!project) return;  // the multivariate import belongs to multivariate projects
+  if (!project) return;
   if (ImportFile(app, *project)) app.UpdateFrame();
 }
 
 void ImportClipboardCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateImportClipboardCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
   if (!project) return;
   std::optional<std::vector<double>> values;
@@ -122,6 +127,7 @@ void ImportClipboardCommand(Application& app) {
 }
 
 void ExportCommand(Application& app) {
+  if (MultivariateProject* mv = app.CurrentMultivariate()) return MultivariateExportCommand(app, *mv);
   UnivariateProject* project = app.CurrentUnivariate();
   if (!project) return;
   ExportDialog dialog(*project);

@@ -4,8 +4,10 @@
 #include "app/command_ids.h"
 #include "app/commands.h"
 #include "app/data_import.h"
+#include "app/multivariate_commands.h"
 #include "platform/text.h"
 #include "project/file_error.h"
+#include "project/project_fingerprint.h"
 #include "project/project_file.h"
 #include "project/project_views.h"
 
@@ -73,6 +75,9 @@ int NewProject(Application& app) {
     entry.kind = kUnivariate;
     entry.univariate = NewUnivariateProject(app.ui, slot);
   }
+  // The new main window becomes the active one, and with it the project current.
+  app.ui.Activate(entry.kind == kUnivariate ? entry.univariate->plots[kMainPlot].window
+                                            : entry.multivariate->mainWindow.window);
   app.MakeCurrent(slot);
   return slot;
 }
@@ -87,10 +92,48 @@ void CloseSlot(Application& app, int slot) {
 }
 
 // Whether the file was written; a failure has been shown.
-bool WriteProjectTo(Application& app, const UnivariateProject& project, const std::string& path) {
+bool WriteProjectTo(Application& app, UnivariateProject& project, const std::string& path) {
   auto error = WriteProjectFile(path, project, Colours());
   if (error) app.ui.Message(error->caption, error->text);
+  else MarkSaved(project);
   return !error;
+}
+
+// Makes the slot current (0: none) with its frontmost window active, so that
+// the highlighted window and the current project agree.
+void ShowProject(Application& app, int slot) {
+  for (WindowId id : app.ui.ZOrder()) {
+    if (app.ui.Window(id)->ownerSlot == slot) {
+      app.ui.Activate(id);
+      break;
+    }
+  }
+  app.current = slot;
+  app.UpdateFrame();
+}
+
+bool SaveProjectAs(Application& app, UnivariateProject& project);
+
+bool SaveProject(Application& app, UnivariateProject& project) {
+  return project.hasProjectFile ? WriteProjectTo(app, project, project.projectFile) : SaveProjectAs(app, project);
+}
+
+// Before a project closes: one with changes its file does not hold is offered
+// to be saved. False when the user cancels, or the save did not happen.
+bool OfferToSave(Application& app, int slot) {
+  RegistrySlot& entry = app.registry[slot];
+  // Multivariate projects have no project file to save to.
+  if (entry.kind != kUnivariate || !HasUnsavedChanges(*entry.univariate)) return true;
+  UnivariateProject& project = *entry.univariate;
+  switch (app.ui.AskYesNoCancel("KORA", "Save changes to " + ProjectName(app.ui, project) + " ?")) {
+    case platform::Answer::Yes:
+      return SaveProject(app, project);
+    case platform::Answer::No:
+      return true;
+    case platform::Answer::Cancel:
+      break;
+  }
+  return false;
 }
 
 }  // namespace
@@ -103,23 +146,30 @@ void NewProjectCommand(Application& app) {
 }
 
 void OpenProjectCommand(Application& app) {
+  const int before = app.current;
   int slot = NewProject(app);
   app.current = slot;
   if (slot == 0) return;
   RegistrySlot& entry = app.registry[slot];
   if (entry.kind == kUnivariate) {
     UnivariateProject& project = *entry.univariate;
-    if (ImportFile(app, project)) {
-      ShowPlotInfo(app.ui, project, kMainPlot);
-      app.ui.Activate(project.plots[kMainPlot].window);
+    if (!ImportFile(app, project)) {
+      // A cancelled file dialog leaves no empty project behind.
+      CloseSlot(app, slot);
+      return ShowProject(app, before);
     }
+    ShowPlotInfo(app.ui, project, kMainPlot);
+    app.ui.Activate(project.plots[kMainPlot].window);
+  } else {
+    MultivariateImportFile(app, *entry.multivariate);
   }
   app.UpdateFrame();
 }
 
-void SaveProjectAsCommand(Application& app) {
-  UnivariateProject* project = app.CurrentUnivariate();
-  if (!project) return;
+namespace {
+
+// Asks a file name, then saves; false when cancelled or the write failed.
+bool SaveProjectAs(Application& app, UnivariateProject& project) {
   platform::FileDialogOptions options;
   options.save = true;
   options.title = "Save KORA file";
@@ -128,33 +178,39 @@ void SaveProjectAsCommand(Application& app) {
   options.defaultExtension = "KRA";
   options.overwritePrompt = true;
   auto path = app.ui.ChooseFile(options);
-  if (!path) return;
+  if (!path) return false;
   // The project takes the new name only once the file is written: a failed
   // Save As keeps the old name, its windows' titles and the old file.
-  if (!WriteProjectTo(app, *project, *path)) return;
-  project->projectFile = *path;
-  project->hasProjectFile = true;
-  app.ui.SetTitle(project->plots[kMainPlot].window, std::string(TrimRight(*path)));
-  RetitleProjectWindows(app.ui, *project);
+  if (!WriteProjectTo(app, project, *path)) return false;
+  project.projectFile = *path;
+  project.hasProjectFile = true;
+  app.ui.SetTitle(project.plots[kMainPlot].window, std::string(TrimRight(*path)));
+  RetitleProjectWindows(app.ui, project);
   app.UpdateStatus();
+  return true;
+}
+
+}  // namespace
+
+void SaveProjectAsCommand(Application& app) {
+  if (UnivariateProject* project = app.CurrentUnivariate()) SaveProjectAs(app, *project);
 }
 
 void SaveProjectCommand(Application& app) {
-  UnivariateProject* project = app.CurrentUnivariate();
-  if (!project) return;  // multivariate projects are not saved
-  if (!project->hasProjectFile) return SaveProjectAsCommand(app);
-  WriteProjectTo(app, *project, project->projectFile);
+  // Multivariate projects are not saved.
+  if (UnivariateProject* project = app.CurrentUnivariate()) SaveProject(app, *project);
 }
 
 void CloseProjectCommand(Application& app) {
-  if (!app.ui.Ask("KORA", "Close current project ?")) return;
+  if (!app.ui.Ask("KORA", "Close current project ?") || !OfferToSave(app, app.current)) return;
   CloseSlot(app, app.current);
-  app.current = app.registry.HighestSlot();
-  app.UpdateFrame();
+  ShowProject(app, app.registry.HighestSlot());
 }
 
 void CloseAllCommand(Application& app) {
   if (!app.ui.Ask("KORA", "Close all projects ?")) return;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (!OfferToSave(app, slot)) return;
   for (int slot = 1; slot <= kSlotCount; ++slot) CloseSlot(app, slot);
   app.current = 0;
   app.UpdateFrame();

@@ -4,6 +4,7 @@
 #include "forecast/arma_forecast_view.h"
 #include "forecast/arar_view.h"
 #include "forecast/holt_winters_view.h"
+#include "project/plot_labels.h"
 #include "project/window_titles.h"
 #include "smooth/smoothing_view.h"
 #include "stats/acf_view.h"
@@ -30,6 +31,7 @@ std::unique_ptr<UnivariateProject> NewUnivariateProject(Platform& ui, int slot) 
   PlotWindow& main = project->plots[kMainPlot];
   main.ownerSlot = slot;
   main.plotKind = 0;
+  LabelPlot(main, kMainPlot);
   main.window = ui.CreateWindow(kPlotWindow, kNewUnivariateName, slot);
   for (auto& plot : project->plots) plot.ownerSlot = slot;
   DrawMainPlot(ui, *project);
@@ -48,6 +50,7 @@ PlotWindow& OpenPlot(Platform& ui, UnivariateProject& project, int plotSlot, con
     InitPlot(plot);
     plot.plotKind = plotSlot;
     plot.ownerSlot = slot;
+    LabelPlot(plot, plotSlot);
     plot.window = ui.CreateWindow(kPlotWindow, title, slot);
     // A new child window becomes the active one, as on any desktop.
     ui.Activate(plot.window);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,8 @@ struct UnivariateProject {
   std::vector<double> residualAcf, residualPacf;
   // ARMA likelihood outputs: forecasts of the working series and their MSE.
   std::vector<double> armaForecasts, armaForecastMse;
+  // The 95% prediction band of the forecasts, in the units of armaForecasts.
+  std::vector<double> armaForecastLower, armaForecastUpper;
   // ARMA forecasting settings (the defaults of the next forecast).
   int forecastCount = 10;
   bool forecastAddMean = false;
@@ -138,6 +142,8 @@ struct UnivariateProject {
 
   std::string projectFile;
   bool hasProjectFile = false;
+  // ProjectFingerprint when last saved or opened from a project file; none before.
+  std::optional<uint64_t> savedFingerprint;
 
   int count() const { return static_cast<int>(series.size()); }
   bool HasData() const { return !series.empty(); }

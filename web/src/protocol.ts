@@ -25,6 +25,7 @@ export interface Frame {
   toolbar: ToolButton[];
   status: string[];
   zoomMode: number;
+  unsaved?: boolean;  // some project holds changes it would lose on closing
 }
 
 export const enum WindowKind {
@@ -60,6 +61,16 @@ export interface ChildWindow {
   rubber?: Rubber;
 }
 
+export interface TreeNode {
+  key: number;
+  label: string;
+  expanded: boolean;
+  editable: boolean;
+  draggable: boolean;
+  dropTarget: boolean;
+  children: TreeNode[];
+}
+
 export interface Control {
   id: number;
   type: string;
@@ -78,6 +89,8 @@ export interface Control {
   w: number;
   h: number;
   picture: string;
+  nodes?: TreeNode[];  // tree controls: the top-level nodes
+  node?: number;  // tree controls: the key of the selected node
 }
 
 export interface DialogModal {
@@ -95,6 +108,7 @@ export interface MessageModal {
   caption: string;
   text: string;
   yesNo: boolean;
+  cancel?: boolean;  // a question with a Cancel button too
 }
 
 export interface FileFilter {
@@ -133,18 +147,28 @@ export interface Snapshot {
   help: { serial: number; topic: string };
   print: { serial: number; window: number };
   popup?: Popup;
+  // Save Picture as PNG: the page draws svg at width x height and answers with a 'picture' event.
+  picture?: { serial: number; svg?: string; width?: number; height?: number };
 }
+
+// A wheel notch is a press of its own: away from the user (zoom in) or towards.
+export type MouseAction = 'down' | 'move' | 'up' | 'wheel-up' | 'wheel-down';
 
 export type UserEvent =
   | { type: 'command'; id: number }
   | { type: 'activate' | 'close-window' | 'minimize' | 'restore' | 'maximize'; window: number }
   | { type: 'move'; window: number; x: number; y: number; width: number; height: number }
-  | { type: 'mouse'; action: 'down' | 'move' | 'up'; button: 1 | 2; window: number; x: number; y: number }
+  | { type: 'mouse'; action: MouseAction; button: 1 | 2; window: number; x: number; y: number }
+  | { type: 'picture'; serial: number; data: string }
   | { type: 'set'; control: number; text: string }
   | { type: 'focus' | 'radio' | 'click'; control: number }
   | { type: 'check'; control: number; on: boolean }
   | { type: 'select'; control: number; index: number }
   | { type: 'slider'; control: number; pos: number }
+  | { type: 'tree-select'; control: number; node: number }
+  | { type: 'tree-expand'; control: number; node: number; on: boolean }
+  | { type: 'tree-rename'; control: number; node: number; text: string }
+  | { type: 'tree-drag'; control: number; node: number; target: number }
   | { type: 'enter' | 'escape' | 'close-dialog' | 'ok' | 'yes' | 'no' | 'cancel' }
   | { type: 'file'; path: string }
   | { type: 'clipboard'; text: string }
@@ -170,4 +194,5 @@ export const Commands = {
   info: 40042,
   copy: 40011,
   duplicate: 40041,
+  nextWindow: 40180,
 } as const;
