@@ -14,6 +14,7 @@ import { chooseFile, menu, newProject, topModal } from './ui.mjs';
 // and a field to fill in before the dialog's choices are clicked.
 const univariate = [
   { title: 'Name Tarn Project', path: ['File', 'Project', 'Rename'] },
+  { title: 'Project Editor', path: ['File', 'Project Editor'] },
   { title: 'Export to ASCII', path: ['File', 'Export'] },
   { title: 'Box-Cox Transformation', path: ['Transform', 'Box - Cox'] },
   { title: 'Classical Decomposition', path: ['Transform', 'Classical'] },
@@ -46,6 +47,18 @@ const univariate = [
   { title: 'Create New Project ', path: ['File', 'Project', 'New'] },
 ];
 
+// A multivariate project, its data read through the first dialog (kept with OK).
+const multivariate = [
+  { title: 'Read Multivariate Data  ', path: ['File', 'Import'], file: 'data/seatbelts_drivers_front.txt', keep: true },
+  { title: 'Export to ASCII', path: ['File', 'Export'] },
+  { title: 'Project Editor', path: ['File', 'Project Editor'] },
+  { title: 'Difference the series', path: ['Transform', 'Difference'] },
+  { title: 'Select Subsequence', path: ['Transform', 'Trim'] },
+  { title: 'Multivariate Burg Estimation', path: ['Model', 'Estimation', 'Burg'] },
+  { title: 'Multivariate Yule-Walker Estimation', path: ['Model', 'Estimation', 'Yule-Walker'], keep: true },
+  { title: 'Multivariate AR Forecasting', path: ['Forecasting', 'AR Model'] },
+];
+
 const outDir = join(screenshotDir, 'dialogs');
 
 async function top(page) {
@@ -61,8 +74,9 @@ async function closeAll(page) {
   await page.locator('#modal-layer .modal-window').first().waitFor({ state: 'detached' });
 }
 
-async function reach(page, { path, answer, choose, button, fill }) {
+async function reach(page, { path, file, answer, choose, button, fill }) {
   await menu(page, ...path);
+  if (file) await chooseFile(page, file);
   if (answer) await topModal(page).locator('button', { hasText: new RegExp(`^${answer}$`) }).click();
   if (choose) await topModal(page).locator('.dlg-choice-text', { hasText: choose }).click();
   if (button) await topModal(page).locator('.dlg-button', { hasText: button }).click();
@@ -148,12 +162,12 @@ async function closeAbove(page, title) {
     await postEvent(page, { type: m.kind === 'dialog' ? 'escape' : m.kind === 'file' ? 'cancel' : m.yesNo ? 'no' : 'ok' });
 }
 
-async function checkDialog(page, title) {
+async function checkDialog(page, title, bar = 'tarn') {
   const dialog = topModal(page);
   await dialog.locator('.title-text', { hasText: new RegExp(`^${title.replace(/[.*+?()]/g, '\\$&')}$`) }).waitFor();
   const model = await top(page);
   assert.equal(model.title, title);
-  await dialog.screenshot({ path: join(outDir, `${title.trim().replace(/[^\w-]+/g, '_')}.png`) });
+  await dialog.screenshot({ path: join(outDir, `${bar}-${title.trim().replace(/[^\w-]+/g, '_')}.png`) });
   const found = await dialog.evaluate(measure, model);
   assert.deepEqual(found, { overlaps: [], clipped: [], hidden: [] }, title);
   await checkChoices(page, dialog);
@@ -204,21 +218,30 @@ describe('every dialog is readable and clickable', () => {
     await kora?.stop();
   });
 
-  for (const entry of univariate) {
-    it(`${entry.title} (${[...entry.path, entry.button].filter(Boolean).join(' > ')})`, async () => {
-      await reach(page, entry);
-      try {
-        await checkDialog(page, entry.title);
-      } catch (e) {
-        await page.screenshot({ path: join(outDir, 'failure.png') });
-        throw e;
-      } finally {
-        await closeAll(page);
-      }
-    });
-  }
+  const dialogsOf = (bar, entries) => {
+    for (const entry of entries) {
+      it(`${entry.title} (${[...entry.path, entry.button].filter(Boolean).join(' > ')})`, async () => {
+        await reach(page, entry);
+        try {
+          await checkDialog(page, entry.title, bar);
+          if (entry.keep) {
+            await topModal(page).locator('.dlg-button.default').click();
+            await page.locator('#modal-layer .modal-window').first().waitFor({ state: 'detached' });
+          }
+        } finally {
+          await closeAll(page);
+        }
+      });
+    }
+  };
 
-  it('menus show their letters and shortcut keys', async () => {
-    await checkMenuKeys(page);
+  dialogsOf('tarn', univariate);
+  it('menus of a univariate project show their letters and shortcut keys', () => checkMenuKeys(page));
+
+  it('a multivariate project', async () => {
+    await newProject(page, 'Multivariate');
+    await page.locator('#menubar[data-kind="MV_MENU"]').waitFor();
   });
+  dialogsOf('mv', multivariate);
+  it('menus of a multivariate project show their letters and shortcut keys', () => checkMenuKeys(page));
 });
