@@ -19,7 +19,10 @@ void ReleaseMultivariateProject(platform::Platform& ui, MultivariateProject& pro
     plot.window = plot.infoWindow = 0;
   };
   for (auto& plot : project.seriesWindows) close(plot);
+  for (auto& plot : project.forecastWindows) close(plot);
   close(project.mainWindow);
+  for (WindowId report : {project.estimatesWindow, project.forecastReportWindow})
+    if (ui.Exists(report)) ui.DestroyWindow(report);
   project = MultivariateProject{};
 }
 

@@ -1,25 +1,35 @@
-// The record of a multivariate project: m series observed at n common times.
+// The record of a multivariate project: m series observed at n common times,
+// the transformations applied to them, the fitted vector autoregression and
+// the project's windows.
 #pragma once
 
 #include <memory>
 #include <vector>
 
+#include "multivariate/multivariate_transforms.h"
+#include "multivariate/var_model.h"
 #include "platform/platform.h"
 #include "plot/plot_window.h"
 
 namespace kora {
 
 struct MultivariateData {
-  std::vector<std::vector<double>> values;  // values[j] is series j+1
+  std::vector<std::vector<double>> values;  // values[j] is series j+1, n values each
   int n = 0;
   int m = 0;
-  int firstTime = 0, lastTime = 0;
+  int firstTime = 0, lastTime = 0;  // time index of the first and last row
+  std::vector<double> mu;           // the series means of the last fit
 };
 
 struct MultivariateProject {
   MultivariateData data;
-  PlotWindow mainWindow;
-  std::vector<PlotWindow> seriesWindows;
+  MultivariateArModel model;
+  std::vector<MultivariateTransformStep> transforms;  // oldest first: back() is undone next
+  PlotWindow mainWindow;                              // titled with the project's name; its INFO window
+  std::vector<PlotWindow> seriesWindows;              // seriesWindows[j]: "Series j+1"
+  std::vector<PlotWindow> forecastWindows;            // forecastWindows[j]: the AR forecast of series j+1
+  WindowId estimatesWindow = 0;                       // report of the last Yule-Walker or Burg fit
+  WindowId forecastReportWindow = 0;                  // report of the last AR forecast
   bool HasData() const { return data.n > 0 && data.m > 0; }
 };
 
