@@ -12,21 +12,29 @@
 namespace kora {
 namespace {
 
-void BM_PaintPlotSvg(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
+// A plot of n values with a slow wave and fast noise.
+PlotWindow LongPlot(int n) {
   std::vector<double> values(n);
   for (int i = 0; i < n; ++i) values[i] = std::sin(i * 0.001) * 100 + (i * 7919 % 101);
   PlotWindow plot;
   InitPlot(plot);
   SetCurve(plot, 1, values, 1, n);
+  return plot;
+}
+
+// The window's repaint at 800 x 600; returns the size of the picture.
+size_t Repaint(PlotWindow& plot) {
+  SvgSurface svg(800, 600);
+  PaintPlot(plot, svg, WindowPaintRect(800, 600), 0, true);
+  const std::string doc = svg.Document();
+  benchmark::DoNotOptimize(doc.data());
+  return doc.size();
+}
+
+void BM_PaintPlotSvg(benchmark::State& state) {
+  PlotWindow plot = LongPlot(static_cast<int>(state.range(0)));
   size_t bytes = 0;
-  for (auto _ : state) {
-    SvgSurface svg(800, 600);
-    PaintPlot(plot, svg, WindowPaintRect(800, 600), 0, true);
-    const std::string doc = svg.Document();
-    bytes = doc.size();
-    benchmark::DoNotOptimize(doc.data());
-  }
+  for (auto _ : state) bytes = Repaint(plot);
   state.counters["svg_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_PaintPlotSvg)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -35,11 +43,7 @@ BENCHMARK(BM_PaintPlotSvg)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond
 // number of points, then the repaint the page shows.
 void BM_WheelZoomRepaint(benchmark::State& state) {
   constexpr int n = 100000;
-  std::vector<double> values(n);
-  for (int i = 0; i < n; ++i) values[i] = std::sin(i * 0.001) * 100 + (i * 7919 % 101);
-  PlotWindow plot;
-  InitPlot(plot);
-  SetCurve(plot, 1, values, 1, n);
+  PlotWindow plot = LongPlot(n);
   const double visible = static_cast<double>(state.range(0));
   size_t bytes = 0;
   for (auto _ : state) {
@@ -47,11 +51,7 @@ void BM_WheelZoomRepaint(benchmark::State& state) {
     plot.panels[0].xMax = n / 2.0 + visible;
     ComputePlotScales(plot, WindowPaintRect(800, 600), 0);
     WheelZoom(plot, 1, 400, true);
-    SvgSurface svg(800, 600);
-    PaintPlot(plot, svg, WindowPaintRect(800, 600), 0, true);
-    const std::string doc = svg.Document();
-    bytes = doc.size();
-    benchmark::DoNotOptimize(doc.data());
+    bytes = Repaint(plot);
   }
   state.counters["svg_bytes"] = static_cast<double>(bytes);
 }

@@ -1,5 +1,6 @@
 // What every forecast plot window shares: the prediction band drawn about
-// the forecasts.
+// the forecasts. ARMA and ARAR forecasts have one; Holt-Winters forecasts
+// have none, as the method states no model of its errors and so no variance.
 #pragma once
 
 #include <vector>

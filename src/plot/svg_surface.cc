@@ -86,6 +86,15 @@ void SvgSurface::Attr(const char* name, double v) {
   body_ += '"';
 }
 
+void SvgSurface::PointList(const std::vector<PointD>& points) {
+  for (size_t i = 0; i < points.size(); ++i) {
+    if (i) body_ += ' ';
+    Number(points[i].x);
+    body_ += ',';
+    Number(points[i].y);
+  }
+}
+
 void SvgSurface::Stroke(const Pen& pen) {
   body_ += " fill=\"none\" stroke=\"" + SvgColour(pen.colour) + "\" stroke-width=\"" +
            std::to_string(std::max(pen.width, 1)) + "\"";
@@ -125,12 +134,7 @@ void SvgSurface::Line(PointD from, PointD to, const Pen& pen) {
 void SvgSurface::Polyline(const std::vector<PointD>& points, const Pen& pen) {
   if (points.size() < 2) return;
   body_ += "<polyline points=\"";
-  for (size_t i = 0; i < points.size(); ++i) {
-    if (i) body_ += ' ';
-    Number(points[i].x);
-    body_ += ',';
-    Number(points[i].y);
-  }
+  PointList(points);
   body_ += '"';
   Stroke(pen);
   body_ += "/>\n";
@@ -197,12 +201,7 @@ void SvgSurface::VerticalText(PointD centre, std::string_view text, const Font& 
 void SvgSurface::FillPolygon(const std::vector<PointD>& points, int colour, double opacity) {
   if (points.size() < 3) return;
   body_ += "<polygon points=\"";
-  for (size_t i = 0; i < points.size(); ++i) {
-    if (i) body_ += ' ';
-    Number(points[i].x);
-    body_ += ',';
-    Number(points[i].y);
-  }
+  PointList(points);
   char alpha[16];
   std::snprintf(alpha, sizeof alpha, "%.2f", std::clamp(opacity, 0.0, 1.0));
   body_ += "\" fill=\"" + SvgColour(colour) + "\" fill-opacity=\"" + alpha + "\"/>\n";

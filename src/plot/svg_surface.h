@@ -29,6 +29,7 @@ class SvgSurface : public Surface {
   void Number(double v);
   void Attr(const char* name, double v);
   void Stroke(const Pen& pen);
+  void PointList(const std::vector<PointD>& points);  // "x,y x,y ..."
   void FontAttributes(const Font& font, int colour);
 
   int width_, height_;
