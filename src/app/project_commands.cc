@@ -10,6 +10,7 @@
 #include "project/project_fingerprint.h"
 #include "project/project_file.h"
 #include "project/project_views.h"
+#include "project/window_titles.h"
 
 namespace kora {
 
@@ -45,7 +46,7 @@ class RenameDialog : public platform::Dialog {
   // A project without a name would leave its windows without titles.
   void OnCommand(int id) override {
     if (id == platform::kIdOk && name().empty()) {
-      platform->Message("KORA::Error", "Project name must not be empty");
+      platform->Message("KORA::Error", kEmptyProjectNameText);
       SetFocus(kNameField);
       return;
     }

@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "platform/tree.h"
 #include "project/project_views.h"
+#include "project/window_titles.h"
 
 namespace kora {
 
@@ -25,7 +26,8 @@ constexpr int kRootKey = 1;
 constexpr int kSlotKeys = 1000;
 
 std::string NameOf(const Platform& ui, const RegistrySlot& entry) {
-  return entry.kind == kUnivariate ? ProjectName(ui, *entry.univariate) : MultivariateName(ui, *entry.multivariate);
+  return entry.kind == kUnivariate ? ProjectName(ui, *entry.univariate)
+                                   : MultivariateName(ui, *entry.multivariate);
 }
 
 int SeriesCount(const RegistrySlot& entry) {
@@ -74,7 +76,7 @@ class ProjectEditorDialog : public platform::Dialog {
   void OnTreeRename(int id, int node, const std::string& text) override {
     const std::string name(TrimRight(text));
     if (Trim(name).empty()) {
-      platform->Message("KORA::Error", "Project name must not be empty");
+      platform->Message("KORA::Error", kEmptyProjectNameText);
       return;
     }
     RenameProject(app_, node / kSlotKeys, name);
@@ -101,15 +103,16 @@ class ProjectEditorDialog : public platform::Dialog {
       expanded[root.key] = root.expanded;
       for (const auto& project : root.children) expanded[project.key] = project.expanded;
     }
-    platform::TreeNode root{kRootKey, "KORA Projects", expanded.count(kRootKey) ? expanded[kRootKey] : true};
+    platform::TreeNode root = platform::MakeNode(kRootKey, "KORA Projects");
+    root.expanded = expanded.count(kRootKey) ? expanded[kRootKey] : true;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
       const RegistrySlot& entry = app_.registry[slot];
       if (entry.kind == kNoProject) continue;
-      platform::TreeNode project{slot * kSlotKeys, NameOf(app_.ui, entry)};
+      platform::TreeNode project = platform::MakeNode(slot * kSlotKeys, NameOf(app_.ui, entry));
       project.expanded = expanded.count(project.key) ? expanded[project.key] : true;
       project.editable = project.dropTarget = true;
       for (int k = 1; k <= std::max(1, SeriesCount(entry)); ++k) {
-        platform::TreeNode series{slot * kSlotKeys + k, "Series #" + std::to_string(k)};
+        platform::TreeNode series = platform::MakeNode(slot * kSlotKeys + k, "Series #" + std::to_string(k));
         series.draggable = HoldsData(entry);
         project.children.push_back(std::move(series));
       }

@@ -5,8 +5,8 @@
 
 namespace kora {
 
-std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectRegistry& registry, int from, int series,
-                                              int to) {
+std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectRegistry& registry, int from,
+                                              int series, int to) {
   RegistrySlot& source = registry[from];
   RegistrySlot& target = registry[to];
   if (from == to || source.kind == kNoProject || target.kind == kNoProject) return std::nullopt;
@@ -15,10 +15,10 @@ std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectReg
                                        : static_cast<size_t>(SeriesLength(*source.multivariate, series));
   if (length == 0) return std::nullopt;
   if (target.kind == kMultivariate && !AcceptsSeries(*target.multivariate, length))
-    return TransferRefusal{"KORA Project Editor",
-                           "Cannot transfer: the series has " + std::to_string(length) +
-                               " values, the series of the target project have " +
-                               std::to_string(target.multivariate->data.n) + "."};
+    return TransferRefusal{"KORA Project Editor", "Cannot transfer: the series has " +
+                                                      std::to_string(length) +
+                                                      " values, the series of the target project have " +
+                                                      std::to_string(target.multivariate->data.n) + "."};
 
   std::vector<double> values;
   if (fromUnivariate) {
@@ -27,8 +27,10 @@ std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectReg
   } else {
     values = TakeSeries(ui, *source.multivariate, series);
   }
-  if (target.kind == kUnivariate) SetData(ui, *target.univariate, std::move(values));
-  else AddSeries(ui, *target.multivariate, std::move(values));
+  if (target.kind == kUnivariate)
+    SetData(ui, *target.univariate, std::move(values));
+  else
+    AddSeries(ui, *target.multivariate, std::move(values));
   return std::nullopt;
 }
 

@@ -25,7 +25,7 @@ struct TransferRefusal {
 // a multivariate source keeps its other series. A source without data moves
 // nothing. A multivariate target that holds data takes only a series of its
 // own length: otherwise the refusal, and both projects stay as they were.
-std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectRegistry& registry, int from, int series,
-                                              int to);
+std::optional<TransferRefusal> TransferSeries(platform::Platform& ui, ProjectRegistry& registry, int from,
+                                              int series, int to);
 
 }  // namespace kora

@@ -23,7 +23,8 @@ std::vector<std::string> SplitPath(std::string_view path) {
   size_t start = 0;
   for (;;) {
     const size_t at = path.find(separator, start);
-    labels.emplace_back(Trim(path.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start)));
+    labels.emplace_back(
+        Trim(path.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start)));
     if (at == std::string_view::npos) return labels;
     start = at + separator.size();
   }

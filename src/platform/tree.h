@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -13,6 +14,14 @@ namespace kora::platform {
 
 // Separates the labels of a node path in scripts: "KORA Projects > nile.txt > Series #1".
 inline constexpr const char* kNodePathSeparator = " > ";
+
+// A node with its key and label, expanded, taking no edits, drags or drops.
+inline TreeNode MakeNode(int key, std::string label) {
+  TreeNode node;
+  node.key = key;
+  node.label = std::move(label);
+  return node;
+}
 
 TreeNode* FindNode(std::vector<TreeNode>& nodes, int key);
 const TreeNode* FindNode(const std::vector<TreeNode>& nodes, int key);

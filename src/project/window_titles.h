@@ -17,5 +17,7 @@ const char* ReportOnlyTitlePrefix(int reportSlot);
 
 inline constexpr const char* kNewUnivariateName = "New Univariate Project";
 inline constexpr const char* kNewMultivariateName = "New Multivariate Project";
+// What Rename and the Project Editor say to an empty name (caption "KORA::Error").
+inline constexpr const char* kEmptyProjectNameText = "Project name must not be empty";
 
 }  // namespace kora

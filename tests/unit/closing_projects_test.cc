@@ -71,9 +71,9 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   d.questions.asked.clear();
   // Close All: Cancel at the second project's question closes nothing.
   d.Play({E(EventType::Command, cmd::kCloseAll), E(EventType::Yes), E(EventType::No), E(EventType::Cancel)});
-  EXPECT_EQ(d.questions.asked, (std::vector<std::string>{"Close all projects ?",
-                                                         "Save changes to New Univariate Project ?",
-                                                         "Save changes to New Univariate Project ?"}));
+  EXPECT_EQ(d.questions.asked,
+            (std::vector<std::string>{"Close all projects ?", "Save changes to New Univariate Project ?",
+                                      "Save changes to New Univariate Project ?"}));
   EXPECT_EQ(d.app.registry.HighestSlot(), 2);
 
   // Close, Yes: saved through Save As, then closed; the other project is
@@ -89,7 +89,8 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   std::filesystem::remove(file);
 
   // A cancelled Save As keeps the project open.
-  d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::Yes), E(EventType::Cancel)});
+  d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::Yes),
+          E(EventType::Cancel)});
   EXPECT_EQ(d.app.registry[1].kind, kUnivariate);
   d.Play({E(EventType::Command, cmd::kCloseProject), E(EventType::Yes), E(EventType::No)});
   EXPECT_EQ(d.app.registry.HighestSlot(), 0);
@@ -100,7 +101,8 @@ TEST(ClosingProjects, OpenCancelledLeavesNoEmptyProject) {
   Desk d;
   d.NewWithData();
   const WindowId active = d.ui.Focused();
-  d.Play({E(EventType::Command, cmd::kOpenProject), E(EventType::Click, platform::kIdOk), E(EventType::Cancel)});
+  d.Play(
+      {E(EventType::Command, cmd::kOpenProject), E(EventType::Click, platform::kIdOk), E(EventType::Cancel)});
   EXPECT_EQ(d.app.registry.HighestSlot(), 1);
   EXPECT_EQ(d.app.current, 1);
   EXPECT_EQ(d.ui.Focused(), active);

@@ -67,7 +67,8 @@ TEST(DesktopWindows, TileAndCascadeKeepEveryFrameInsideTheDesktop) {
 
 TEST(DesktopWindows, TheThreeButtonQuestionTakesEscapeAsCancel) {
   Desktop d;
-  for (EventType answer : {EventType::Yes, EventType::No, EventType::Cancel, EventType::Escape, EventType::Ok})
+  for (EventType answer :
+       {EventType::Yes, EventType::No, EventType::Cancel, EventType::Escape, EventType::Ok})
     d.events.Push(kora::testing::ControlEvent(answer));
   d.events.Push(kora::testing::ControlEvent(EventType::Yes));
   EXPECT_EQ(d.ui.AskYesNoCancel("KORA", "q"), Answer::Yes);

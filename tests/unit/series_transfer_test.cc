@@ -29,7 +29,9 @@ struct Desk {
     for (auto& column : columns) AddSeries(ui, *registry[slot].multivariate, std::move(column));
     return *registry[slot].multivariate;
   }
-  std::string Report(const UnivariateProject& project) { return ui.Window(project.plots[kMainPlot].infoWindow)->text; }
+  std::string Report(const UnivariateProject& project) {
+    return ui.Window(project.plots[kMainPlot].infoWindow)->text;
+  }
 };
 
 TEST(SeriesTransfer, UnivariateOntoUnivariateReplacesTheTargetsDataAsANewImport) {
@@ -39,8 +41,10 @@ TEST(SeriesTransfer, UnivariateOntoUnivariateReplacesTheTargetsDataAsANewImport)
   // The source's current series moves, not its imported values; the target's
   // transformations go with its old data, and its windows show the new data.
   source.series = {-1, 0, 1};
-  source.transforms.push_back(TransformStep{kSubtractMean});
-  target.transforms.push_back(TransformStep{kSubtractMean});
+  TransformStep step;
+  step.kind = kSubtractMean;
+  source.transforms.push_back(step);
+  target.transforms.push_back(step);
   ShowPlotInfo(d.ui, target, kMainPlot);
 
   EXPECT_FALSE(TransferSeries(d.ui, d.registry, 1, 1, 2));
@@ -91,7 +95,8 @@ TEST(SeriesTransfer, AMultivariateTargetTakesOnlySeriesOfItsOwnLength) {
   auto refusal = TransferSeries(d.ui, d.registry, 1, 1, 3);
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->caption, "KORA Project Editor");
-  EXPECT_EQ(refusal->text, "Cannot transfer: the series has 2 values, the series of the target project have 3.");
+  EXPECT_EQ(refusal->text,
+            "Cannot transfer: the series has 2 values, the series of the target project have 3.");
   EXPECT_EQ(shorter.count(), 2);
   EXPECT_EQ(target.data.m, 1);
 

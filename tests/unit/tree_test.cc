@@ -17,17 +17,18 @@ class TreeDialog : public Dialog {
     Control tree;
     tree.id = 5;
     tree.type = ControlType::Tree;
-    TreeNode a{10, "Same"}, b{20, "Same"};
+    TreeNode a = MakeNode(10, "Same"), b = MakeNode(20, "Same");
     for (TreeNode* project : {&a, &b}) {
       project->editable = project->dropTarget = true;
       for (int k = 1; k <= 2; ++k) {
-        TreeNode series{project->key + k, "Series #" + std::to_string(k)};
+        TreeNode series = MakeNode(project->key + k, "Series #" + std::to_string(k));
         series.draggable = true;
         project->children.push_back(series);
       }
     }
     b.label = "Other";
-    tree.nodes = {TreeNode{1, "Root", true, false, false, false, {a, b}}};
+    tree.nodes = {MakeNode(1, "Root")};
+    tree.nodes[0].children = {a, b};
     Add(tree);
     Add(PushButton(kIdOk, "OK"));
   }
@@ -71,14 +72,14 @@ TEST(Tree, EventsReachTheDialogOnlyForNodesThatTakeThem) {
   onSeries.target.path = "Other > Series #1";  // not a drop target: nothing happens
   UserEvent dragProject = drag;
   dragProject.node.path = "Other";
-  for (const UserEvent& e : {TreeEvent(EventType::TreeSelect, "Other > Series #1"), drag, onSeries, dragProject,
-                             TreeEvent(EventType::TreeRename, "Other", "New name"),
-                             TreeEvent(EventType::TreeRename, "Other > Series #1", "x"),
-                             // Collapsing a branch moves the selection inside it to the branch.
-                             TreeEvent(EventType::TreeSelect, "Same > Series #1"),
-                             TreeEvent(EventType::TreeExpand, "Same", {}, 0),
-                             TreeEvent(EventType::TreeSelect, "Same > Series #2"),
-                             kora::testing::ControlEvent(EventType::Click, kIdOk)})
+  for (const UserEvent& e :
+       {TreeEvent(EventType::TreeSelect, "Other > Series #1"), drag, onSeries, dragProject,
+        TreeEvent(EventType::TreeRename, "Other", "New name"),
+        TreeEvent(EventType::TreeRename, "Other > Series #1", "x"),
+        // Collapsing a branch moves the selection inside it to the branch.
+        TreeEvent(EventType::TreeSelect, "Same > Series #1"), TreeEvent(EventType::TreeExpand, "Same", {}, 0),
+        TreeEvent(EventType::TreeSelect, "Same > Series #2"),
+        kora::testing::ControlEvent(EventType::Click, kIdOk)})
     events.Push(e);
   events.Close();
   ui.RunDialog(dialog);

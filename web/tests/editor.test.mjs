@@ -3,12 +3,11 @@
 // dragged with the mouse from one project onto another.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, screenshot, startKora } from './harness.mjs';
+import { openWorkbench, screenshot } from './harness.mjs';
 import { chooseFile, menu, messageBox, newProject, topModal, windowByTitle } from './ui.mjs';
 
 describe('the Project Editor', () => {
-  let kora;
-  let browser;
+  let workbench;
   let page;
   let editor;
 
@@ -21,11 +20,8 @@ describe('the Project Editor', () => {
   };
 
   before(async () => {
-    kora = await startKora();
-    browser = await launchBrowser();
-    page = await browser.context.newPage();
-    await page.goto(kora.url);
-    await page.locator('.menubar-title').first().waitFor();
+    workbench = await openWorkbench();
+    page = workbench.page;
     await newProject(page, 'Univariate', true);
     await chooseFile(page, 'data/nile.txt');
     await windowByTitle(page, 'INFO: data/nile.txt').waitFor();
@@ -37,8 +33,7 @@ describe('the Project Editor', () => {
   });
 
   after(async () => {
-    await browser?.close();
-    await kora?.stop();
+    await workbench?.close();
   });
 
   it('shows every project with its series, and opens and closes branches', async () => {

@@ -123,3 +123,21 @@ export async function postEvent(page, body) {
     return { status: r.status, body: await r.json() };
   }, typeof body === 'string' ? body : JSON.stringify(body));
 }
+
+// A kora, a browser and the workbench page loaded in it; close() ends them.
+export async function openWorkbench() {
+  const kora = await startKora();
+  const browser = await launchBrowser();
+  const page = await browser.context.newPage();
+  await page.goto(kora.url);
+  await page.locator('.menubar-title').first().waitFor();
+  return {
+    kora,
+    browser,
+    page,
+    async close() {
+      await browser.close();
+      await kora.stop();
+    },
+  };
+}

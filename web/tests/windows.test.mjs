@@ -4,12 +4,11 @@
 // leaves nothing behind, and a sideways swipe stays on the page.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, screenshot, startKora, state } from './harness.mjs';
+import { openWorkbench, screenshot, state } from './harness.mjs';
 import { chooseFile, menu, messageBox, newProject, tool, topModal, windowByTitle } from './ui.mjs';
 
 describe('windows and unsaved work', () => {
-  let kora;
-  let browser;
+  let workbench;
   let page;
 
   const activeTitle = () => page.locator('.mdi-window.active .title-text').textContent();
@@ -20,16 +19,12 @@ describe('windows and unsaved work', () => {
   };
 
   before(async () => {
-    kora = await startKora();
-    browser = await launchBrowser();
-    page = await browser.context.newPage();
-    await page.goto(kora.url);
-    await page.locator('.menubar-title').first().waitFor();
+    workbench = await openWorkbench();
+    page = workbench.page;
   });
 
   after(async () => {
-    await browser?.close();
-    await kora?.stop();
+    await workbench?.close();
   });
 
   it('leaves no empty project behind when the Open file dialog is cancelled', async () => {
