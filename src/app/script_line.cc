@@ -111,7 +111,9 @@ std::optional<std::string> ScriptLine(const UserEvent& event, const ScriptLineCo
                                                             {EventType::MaximizeWindow, "maximize "}};
   static const std::map<EventType, const char*> onControl = {
       {EventType::Focus, "focus "}, {EventType::Radio, "radio "}, {EventType::Click, "click "}};
-  const std::string window = QuotedWord(event.window ? context.windowTitle : event.text);
+  const int rank = event.window ? context.windowRank : event.titleRank;
+  const std::string window = QuotedWord(event.window ? context.windowTitle : event.text) +
+                             (rank > 1 ? " #" + std::to_string(rank) : "");
   const std::string control = ControlName(event.control, context.dialog);
   const auto number = [](int n) { return " " + std::to_string(n); };
   const auto node = [&] { return NodeName(event.node, event.control, context.dialog); };

@@ -14,6 +14,7 @@ namespace kora {
 struct ScriptLineContext {
   std::string windowTitle;             // of the window the event names by id
   platform::Dialog* dialog = nullptr;  // the dialog that takes the event
+  int windowRank = 1;                  // which of the windows with that title it is (from 1)
 };
 
 // The line, or nothing for events that change nothing worth replaying

@@ -31,7 +31,13 @@ void SessionRecorder::Reject(const platform::UserEvent& event, const std::string
 std::optional<SessionRecorder::Line> SessionRecorder::LineFor(const platform::UserEvent& event) {
   ScriptLineContext context;
   if (ui_) {
-    if (event.window) context.windowTitle = ui_->Title(event.window);
+    if (event.window) {
+      context.windowTitle = ui_->Title(event.window);
+      // Windows of one title go by their rank in the order they were made, as a script names them.
+      context.windowRank = 0;
+      for (const platform::ChildWindow* w : ui_->Windows())
+        if (w->id <= event.window && w->title == context.windowTitle) ++context.windowRank;
+    }
     const auto& modals = ui_->modals();
     if (!modals.empty() && modals.back().kind == platform::Platform::Modal::Kind::Dialog)
       context.dialog = modals.back().dialog;

@@ -14,7 +14,9 @@ std::optional<FileError> WriteSessionScript(const std::string& path, const std::
   const std::string caption = "WriteSessionScript()";
   AtomicFile file(path);
   if (!file.IsOpen()) return FileError{caption, "Cannot open file"};
-  std::string text = "# A KORA session; play it with: kora script FILE (in the folder KORA served)\n";
+  std::string text =
+      "# A KORA session. Play it with kora script FILE in the folder KORA served, as it was when\n"
+      "# the session began (a copy, say).\n";
   for (const auto& line : lines) text += line + "\n";
   file.Write(text.data(), text.size());
   if (file.Commit() != AtomicFile::Status::Written) return FileError{caption, "Cannot write to file"};

@@ -104,6 +104,12 @@ TEST(ScriptLine, ReadsBackAsTheSameEvent) {
     }
   }
   EXPECT_FALSE(ScriptLine(Event(EventType::PrintWindows), context));
+
+  ScriptLineContext second = context;
+  second.windowRank = 2;
+  const auto line = ScriptLine(InWindow(EventType::MinimizeWindow), second);
+  EXPECT_EQ(line, R"(minimize "ACF/PACF: a \"b\" \\c" #2)");
+  EXPECT_EQ(ParseScriptLine(*line, 1).titleRank, 2);
 }
 
 // Tree nodes come from the page by key and go into the script by their path of labels.

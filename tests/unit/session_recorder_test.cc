@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/application.h"
 #include "app/command_ids.h"
+#include "app/script_reader.h"
 #include "dialog_events.h"
 #include "platform/event_queue.h"
 
@@ -25,11 +25,13 @@ UserEvent InWindow(EventType type, std::string title, int x = 0) {
   return e;
 }
 
-std::string FileText(const std::string& path) {
+// The action lines of a script file (comments left out).
+std::vector<std::string> ScriptActions(const std::string& path) {
   std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  std::vector<std::string> actions;
+  for (std::string line; std::getline(in, line);)
+    if (!line.starts_with("#")) actions.push_back(line);
+  return actions;
 }
 
 // A session played through the recording source: delivered events become
@@ -69,11 +71,46 @@ TEST(SessionRecorder, SavesTheDeliveredEventsAsAScript) {
   const std::vector<std::string> expected = {"command file.new", R"(radio "Univariate")", R"(click "OK")",
                                              R"(mouse move "New" 6 0)"};
   EXPECT_EQ(recorder.lines(), expected);
-  std::string text = FileText(path);
-  ASSERT_FALSE(text.empty());
-  EXPECT_EQ(text.substr(text.find('\n') + 1),
-            "command file.new\nradio \"Univariate\"\nclick \"OK\"\nmouse move \"New\" 6 0\n");
+  EXPECT_EQ(ScriptActions(path), expected);
   std::remove(path.c_str());
+}
+
+// Windows of one title are told apart by their rank: the script activates
+// the same window the user clicked.
+TEST(SessionRecorder, NamesWindowsOfOneTitleByRank) {
+  struct Desk {
+    platform::EventQueue queue;
+    SessionRecorder recorder{queue};
+    platform::PlatformObserver quiet;
+    platform::Platform ui{recorder, quiet};
+    Application app{ui};
+    void Play(const std::vector<UserEvent>& events) {
+      recorder.Watch(ui);
+      for (const auto& e : events) queue.Push(e);
+      queue.Close();
+      ui.Run();
+    }
+  };
+  auto activate = [](platform::WindowId id) {
+    UserEvent e = ControlEvent(EventType::Activate);
+    e.window = id;
+    return e;
+  };
+  Desk session;
+  const UserEvent ok = ControlEvent(EventType::Click, platform::kIdOk);
+  session.Play({Command(cmd::kNewProject), ok, Command(cmd::kNewProject), ok, activate(1), activate(2)});
+  const std::vector<std::string>& lines = session.recorder.lines();
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[5], R"(activate "New Univariate Project" #2)");
+
+  for (size_t played : {lines.size() - 1, lines.size()}) {
+    Desk replay;
+    std::vector<UserEvent> events;
+    for (size_t i = 0; i < played; ++i) events.push_back(ParseScriptLine(lines[i], static_cast<int>(i + 1)));
+    replay.Play(events);
+    EXPECT_TRUE(replay.queue.rejections.empty());
+    EXPECT_EQ(replay.app.current, played == lines.size() ? 2 : 1);
+  }
 }
 
 }  // namespace
