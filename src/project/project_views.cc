@@ -220,7 +220,7 @@ void RefreshViews(Platform& ui, UnivariateProject& project, bool dataChanged, bo
   RefreshArmaForecastView(ui, project);
   // Histograms (data and residuals), then the spectrum and cumulative spectrum windows.
   RefreshHistogramViews(ui, project, dataChanged);
-  RefreshSpectrumViews(ui, project);
+  RefreshSpectrumViews(ui, project, dataChanged);
 }
 
 void ReleaseProject(Platform& ui, UnivariateProject& project) {

@@ -50,15 +50,23 @@ void ApplyDaniellSmoothing(UnivariateProject& project) {
     project.smoothedPeriodogram = SmoothPeriodogram(project.periodogram, project.daniellWeights, project.count());
 }
 
+namespace {
+
+void ComputeModelSpectrum(platform::Platform& ui, UnivariateProject& project) {
+  ModelSpectrumResult model = ModelSpectrum(project.model, project.modelSpectrumResolution);
+  project.modelSpectrum = std::move(model.density);
+  for (int i = 0; i < model.singularities; ++i)
+    ui.Message("TARN::ERROR", "Singularity in model spectrum, set to 1000000 * WN-Variance");
+}
+
+}  // namespace
+
 void ComputeSpectra(platform::Platform& ui, UnivariateProject& project) {
   project.periodogram = Periodogram(project.series);
   const FisherResult fisher = FisherTest(project.periodogram, project.count());
   project.fisherRatio = fisher.ratio;
   project.fisherProbability = fisher.probability;
-  ModelSpectrumResult model = ModelSpectrum(project.model, project.modelSpectrumResolution);
-  project.modelSpectrum = std::move(model.density);
-  for (int i = 0; i < model.singularities; ++i)
-    ui.Message("TARN::ERROR", "Singularity in model spectrum, set to 1000000 * WN-Variance");
+  ComputeModelSpectrum(ui, project);
   if (!project.smoothedPeriodogram.empty()) ApplyDaniellSmoothing(project);
 }
 
@@ -125,9 +133,13 @@ int CumulativeModeShown(const UnivariateProject& project) {
   return model ? kCumulativeModel : 0;
 }
 
-void RefreshSpectrumViews(platform::Platform& ui, UnivariateProject& project) {
+void RefreshSpectrumViews(platform::Platform& ui, UnivariateProject& project, bool dataChanged) {
   if (PlotOpen(ui, project, kSpectrumPlot)) {
-    ComputeSpectra(ui, project);
+    // The periodogram, its smoothing and the Fisher test depend on the data alone.
+    if (dataChanged)
+      ComputeSpectra(ui, project);
+    else
+      ComputeModelSpectrum(ui, project);
     DrawSpectrum(ui, project);
     WritePlotReport(ui, project, kSpectrumPlot);
   }

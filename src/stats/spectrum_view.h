@@ -28,7 +28,7 @@ bool CumulativeSpectrum(platform::Platform& ui, UnivariateProject& project, int 
 // The mode matching the curves an open cumulative window shows, 0 when none.
 int CumulativeModeShown(const UnivariateProject& project);
 // The refresh after a data or model change: spectra and cumulative spectra of
-// open windows, with their reports.
-void RefreshSpectrumViews(platform::Platform& ui, UnivariateProject& project);
+// open windows, with their reports; the periodogram only after a data change.
+void RefreshSpectrumViews(platform::Platform& ui, UnivariateProject& project, bool dataChanged);
 
 }  // namespace kora
