@@ -110,6 +110,8 @@ constexpr std::array kCommands = {
     CommandEntry{cmd::kMvYuleWalker, Needs::kMultivariate, MvYuleWalkerCommand},
     CommandEntry{cmd::kMvBurg, Needs::kMultivariate, MvBurgCommand},
     CommandEntry{cmd::kMvForecast, Needs::kMultivariate, MvForecastCommand},
+    CommandEntry{cmd::kMvCrossAcf, Needs::kMultivariate, MvCrossAcfCommand},
+    CommandEntry{cmd::kMvSimulate, Needs::kMultivariate, MvSimulateCommand},
     CommandEntry{cmd::kSavePicture, Needs::kNothing, SavePictureCommand},
     CommandEntry{cmd::kPredictionBands, Needs::kNothing, PredictionBandsCommand},
 };

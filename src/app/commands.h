@@ -112,6 +112,9 @@ void MvUndoCommand(Application& app);
 void MvYuleWalkerCommand(Application& app);
 void MvBurgCommand(Application& app);
 void MvForecastCommand(Application& app);
+// multivariate_model_commands.cc
+void MvCrossAcfCommand(Application& app);
+void MvSimulateCommand(Application& app);
 // window_commands.cc
 void PrintCommand(Application& app);
 void InfoCommand(Application& app);

@@ -20,8 +20,8 @@ void UpdateMultivariateMenu(MenuBar& menu, const MultivariateProject& project) {
   menu.Enable(cmd::kMvYuleWalker, data);
   menu.Enable(cmd::kMvBurg, data);
   menu.Enable(cmd::kMvForecast, data && project.model.fitted);
-  menu.Enable(cmd::kMvSimulate, false);
-  menu.Enable(cmd::kMvCrossAcf, false);
+  menu.Enable(cmd::kMvSimulate, project.model.fitted);
+  menu.Enable(cmd::kMvCrossAcf, data);
 }
 
 std::vector<ToolbarButton> MultivariateToolbarTail() {

@@ -130,4 +130,15 @@ void VarForecastDialog::OnCommand(int id) {
   Dialog::OnCommand(id);
 }
 
+IntegerFieldsDialog::IntegerFieldsDialog(std::string title,
+                                         const std::vector<std::pair<std::string, int>>& fields)
+    : Dialog(std::move(title)) {
+  for (size_t k = 0; k < fields.size(); ++k)
+    Add(platform::EditField(1300 + static_cast<int>(k), fields[k].first, FormatInteger(fields[k].second)));
+  Add(platform::PushButton(kIdOk, "OK"));
+  Add(platform::PushButton(kIdCancel, "Cancel"));
+}
+
+std::optional<int> IntegerFieldsDialog::Value(int k) const { return ReadFirstInteger(Find(1300 + k)->text); }
+
 }  // namespace kora

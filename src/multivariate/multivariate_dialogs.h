@@ -2,7 +2,9 @@
 // order of a Yule-Walker or Burg fit, and the AR forecast.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -63,6 +65,14 @@ class VarForecastDialog : public platform::Dialog {
  private:
   void Relabel();
   int n_, p_;
+};
+
+// A dialog of labelled integer fields with OK and Cancel (Cross-ACF, Simulate).
+class IntegerFieldsDialog : public platform::Dialog {
+ public:
+  IntegerFieldsDialog(std::string title, const std::vector<std::pair<std::string, int>>& fields);
+  // Field k (0-based) read as an integer; nothing when it holds none.
+  std::optional<int> Value(int k) const;
 };
 
 }  // namespace kora

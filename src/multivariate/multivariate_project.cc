@@ -20,8 +20,10 @@ void ReleaseMultivariateProject(platform::Platform& ui, MultivariateProject& pro
   };
   for (auto& plot : project.seriesWindows) close(plot);
   for (auto& plot : project.forecastWindows) close(plot);
+  for (auto& plot : project.crossAcfWindows) close(plot);
   close(project.mainWindow);
-  for (WindowId report : {project.estimatesWindow, project.forecastReportWindow})
+  for (WindowId report :
+       {project.estimatesWindow, project.forecastReportWindow, project.crossAcfReportWindow})
     if (ui.Exists(report)) ui.DestroyWindow(report);
   project = MultivariateProject{};
 }

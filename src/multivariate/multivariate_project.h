@@ -30,6 +30,11 @@ struct MultivariateProject {
   std::vector<PlotWindow> forecastWindows;            // forecastWindows[j]: the AR forecast of series j+1
   WindowId estimatesWindow = 0;                       // report of the last Yule-Walker or Burg fit
   WindowId forecastReportWindow = 0;                  // report of the last AR forecast
+  std::vector<PlotWindow> crossAcfWindows;            // crossAcfWindows[i]: series i+1 against every series
+  WindowId crossAcfReportWindow = 0;
+  int crossAcfLags = 20;
+  int simulationCount = 0;  // observations of the last simulation (0: as many as the data)
+  int simulationSeed = 1234;
   bool HasData() const { return data.n > 0 && data.m > 0; }
 };
 

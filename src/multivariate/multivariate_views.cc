@@ -61,6 +61,7 @@ void InstallMultivariateData(Platform& ui, MultivariateProject& project,
   project.model.mvForecastCount = old.mvForecastCount;
   CloseWindows(ui, project.seriesWindows);
   CloseWindows(ui, project.forecastWindows);
+  CloseWindows(ui, project.crossAcfWindows);
   for (int k = 1; k <= data.m && data.n > 0; ++k)
     project.seriesWindows.push_back(NewPlot(ui, SeriesTitle(k), project.mainWindow.ownerSlot));
   RefreshMultivariateViews(ui, project);
@@ -121,6 +122,30 @@ void DrawVarForecasts(Platform& ui, MultivariateProject& project) {
     SetCurve(plot, 1, std::vector<double>(all.begin(), all.begin() + endpoint), first, first + endpoint - 1);
     SetCurve(plot, 2, std::vector<double>(all.begin() + endpoint, all.end()), first + endpoint,
              first + static_cast<int>(all.size()) - 1);
+    ComputeLimits(plot);
+    ui.Invalidate(plot.window);
+  }
+}
+
+void DrawCrossCorrelations(Platform& ui, MultivariateProject& project,
+                           const std::vector<std::vector<std::vector<double>>>& rho, int lags) {
+  const int m = static_cast<int>(rho.size());
+  if (static_cast<int>(project.crossAcfWindows.size()) != m) CloseWindows(ui, project.crossAcfWindows);
+  std::vector<double> h;
+  for (int k = -lags; k <= lags; ++k) h.push_back(k);
+  for (int i = 0; i < m; ++i) {
+    const std::string title = "Cross-ACF: " + SeriesTitle(i + 1);
+    if (static_cast<int>(project.crossAcfWindows.size()) <= i)
+      project.crossAcfWindows.push_back(NewPlot(ui, title, project.mainWindow.ownerSlot));
+    PlotWindow& plot = project.crossAcfWindows[i];
+    if (!ui.Exists(plot.window)) plot = NewPlot(ui, title, plot.ownerSlot);
+    ClearPlotData(plot);
+    for (int j = 0; j < m && j < kMaxCurves; ++j) {
+      SetCurvePoints(plot, j + 1, kCurveStems, h, rho[i][j]);
+      SetCurvePanel(plot, j + 1, j + 1);
+      plot.curves[j].boundCount = project.data.n;
+      SetPanelTitle(plot, j + 1, SeriesTitle(i + 1) + " & " + SeriesTitle(j + 1));
+    }
     ComputeLimits(plot);
     ui.Invalidate(plot.window);
   }

@@ -33,4 +33,10 @@ void WriteMultivariateReport(Platform& ui, MultivariateProject& project, WindowI
 // The forecast plot of every series: the data up to the endpoint and the forecasts.
 void DrawVarForecasts(Platform& ui, MultivariateProject& project);
 
+// One stem plot window per series i ("Cross-ACF: Series i") with a panel per
+// series j showing corr(X_i(t+h), X_j(t)), h = -lags..lags, and the bounds
+// +-1.96/sqrt(n).
+void DrawCrossCorrelations(Platform& ui, MultivariateProject& project,
+                           const std::vector<std::vector<std::vector<double>>>& rho, int lags);
+
 }  // namespace kora

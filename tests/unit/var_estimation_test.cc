@@ -6,7 +6,9 @@
 #include <random>
 
 #include "linalg/lu.h"
+#include "multivariate/cross_correlation.h"
 #include "multivariate/var_forecast.h"
+#include "multivariate/var_simulation.h"
 #include "reference_data.h"
 
 namespace kora {
@@ -144,6 +146,40 @@ TEST(VarEstimation, BurgSearchAndRefusals) {
   EXPECT_EQ(VarOrderBound(50, 2), 21);
   EXPECT_EQ(VarOrderBound(10, 3), 3);
   EXPECT_EQ(VarAicc(0.0, 10, 3, 4), 1e20);  // n m = 30 <= 4 m^2 + 2
+}
+
+TEST(VarEstimation, SimulatedSeriesGiveBackTheModelAndItsCrossCorrelations) {
+  MultivariateArModel model;
+  model.phi = {{0.5, 0.2, -0.3, 0.4}};
+  model.phi0 = {1.0, -2.0};
+  model.v = {2.0, 0.6, 0.6, 1.0};
+  // The mean solves mu = phi0 + Phi mu.
+  const std::vector<double> mu = {(0.6 * 1.0 + 0.2 * -2.0) / (0.5 * 0.6 + 0.2 * 0.3),
+                                  (0.5 * -2.0 - 0.3 * 1.0) / (0.5 * 0.6 + 0.2 * 0.3)};
+  std::mt19937 engine(5);
+  std::normal_distribution<double> noise;
+  const int n = 20000;
+  std::vector<double> z((kVarBurnIn + n) * 2);
+  for (double& v : z) v = noise(engine);
+  const auto x = SimulateVar(model, mu, n, z);
+  ASSERT_EQ(x.size(), 2u);
+  ASSERT_EQ(x[0].size(), static_cast<size_t>(n));
+  const MeanCorrectedData data = MeanCorrect(x);
+  for (int i = 0; i < 2; ++i) EXPECT_NEAR(data.mu[i], mu[i], 0.05);
+  const auto fit = FitVar(VarEstimator::kYuleWalker, data, 1, false);
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(fit->phi[0][k], model.phi[0][k], 0.03);
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(fit->v[k], model.v[k], 0.06);
+  // corr(X_1(t+1), X_2(t)) of the model: (Phi Gamma(0))(0, 1) over the scales.
+  const CrossCorrelations rho = SampleCrossCorrelations(data, 1);
+  const std::vector<Matrix> gamma = SampleCovarianceMatrices(data, 1);
+  const double g0[4] = {gamma[0][0], gamma[0][1], gamma[0][2], gamma[0][3]};
+  const double expected = (0.5 * g0[1] + 0.2 * g0[3]) / std::sqrt(g0[0] * g0[3]);
+  EXPECT_NEAR(rho[0][1][2], expected, 0.03);
+  EXPECT_EQ(rho[1][0][0], rho[0][1][2]);
+  MultivariateArModel singular;
+  singular.phi0 = {0, 0};
+  singular.v = {0, 0, 0, 0};
+  EXPECT_TRUE(SimulateVar(singular, {0, 0}, 5, z).empty());
 }
 
 }  // namespace
