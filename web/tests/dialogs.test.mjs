@@ -65,12 +65,15 @@ async function top(page) {
   return (await state(page)).modals.at(-1);
 }
 
-// Closes every modal window through the engine (closing is not under test here).
+// Closes the modal windows above the one titled `title` (all without a title)
+// through the engine: closing is not under test here.
+async function closeAbove(page, title) {
+  for (let m = await top(page); m && (title === undefined || m.title !== title); m = await top(page))
+    await postEvent(page, { type: m.kind === 'dialog' ? 'escape' : m.kind === 'file' ? 'cancel' : m.yesNo ? 'no' : 'ok' });
+}
+
 async function closeAll(page) {
-  for (let m = await top(page); m; m = await top(page)) {
-    const type = m.kind === 'dialog' ? 'escape' : m.kind === 'file' ? 'cancel' : m.yesNo ? 'no' : 'ok';
-    await postEvent(page, { type });
-  }
+  await closeAbove(page);
   await page.locator('#modal-layer .modal-window').first().waitFor({ state: 'detached' });
 }
 
@@ -149,17 +152,15 @@ async function checkChoices(page, dialog) {
   for (const [order, part] of [[[...radios].reverse(), 'text'], [radios, 'box']]) {
     for (const { c, i } of order) {
       if (!(await enabled(i))) continue;
-      if (!(await clickChoice(page, dialog, i, part, true))) await closeAbove(page, model.title);
+      if (!(await clickChoice(page, dialog, i, part, true))) {
+        await closeAbove(page, model.title);
+        continue;
+      }
       const m = await top(page);
       const together = m.controls.filter((o) => o.type === 'radio' && o.group === c.group && o.checked);
       assert.deepEqual(together.map((o) => o.label), [c.label], `${model.title}: one choice of group ${c.group}`);
     }
   }
-}
-
-async function closeAbove(page, title) {
-  for (let m = await top(page); m && m.title !== title; m = await top(page))
-    await postEvent(page, { type: m.kind === 'dialog' ? 'escape' : m.kind === 'file' ? 'cancel' : m.yesNo ? 'no' : 'ok' });
 }
 
 async function checkDialog(page, title, bar = 'tarn') {
