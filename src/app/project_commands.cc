@@ -152,17 +152,16 @@ void OpenProjectCommand(Application& app) {
   app.current = slot;
   if (slot == 0) return;
   RegistrySlot& entry = app.registry[slot];
+  const bool chosen = entry.kind == kUnivariate ? ImportFile(app, *entry.univariate)
+                                                : MultivariateImportFile(app, *entry.multivariate);
+  if (!chosen) {
+    // A cancelled file dialog leaves no empty project behind.
+    CloseSlot(app, slot);
+    return ShowProject(app, before);
+  }
   if (entry.kind == kUnivariate) {
-    UnivariateProject& project = *entry.univariate;
-    if (!ImportFile(app, project)) {
-      // A cancelled file dialog leaves no empty project behind.
-      CloseSlot(app, slot);
-      return ShowProject(app, before);
-    }
-    ShowPlotInfo(app.ui, project, kMainPlot);
-    app.ui.Activate(project.plots[kMainPlot].window);
-  } else {
-    MultivariateImportFile(app, *entry.multivariate);
+    ShowPlotInfo(app.ui, *entry.univariate, kMainPlot);
+    app.ui.Activate(entry.univariate->plots[kMainPlot].window);
   }
   app.UpdateFrame();
 }

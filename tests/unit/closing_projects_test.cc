@@ -101,8 +101,9 @@ TEST(ClosingProjects, OpenCancelledLeavesNoEmptyProject) {
   Desk d;
   d.NewWithData();
   const WindowId active = d.ui.Focused();
-  d.Play(
-      {E(EventType::Command, cmd::kOpenProject), E(EventType::Click, platform::kIdOk), E(EventType::Cancel)});
+  d.Play({E(EventType::Command, cmd::kOpenProject), E(EventType::Click, platform::kIdOk),
+          E(EventType::Cancel), E(EventType::Command, cmd::kOpenProject), E(EventType::Radio, 1002),
+          E(EventType::Click, platform::kIdOk), E(EventType::Cancel)});
   EXPECT_EQ(d.app.registry.HighestSlot(), 1);
   EXPECT_EQ(d.app.current, 1);
   EXPECT_EQ(d.ui.Focused(), active);
