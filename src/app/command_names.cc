@@ -44,10 +44,20 @@ Places PlacesOf(int id) {
   return places;
 }
 
+// A menu text as shown: "&" marks the access key of the next letter, "&&" is an "&".
+std::string Shown(const std::string& text) {
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size()) ++i;  // the mark goes; of "&&" one stays
+    shown += text[i];
+  }
+  return shown;
+}
+
 std::string Slug(const std::string& text) {
   std::string slug;
   bool gap = false;
-  for (char c : text) {
+  for (char c : Shown(text)) {
     const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     if (!alnum) {
       gap = true;
@@ -124,8 +134,8 @@ bool IsWellFormedCommandName(std::string_view name) {
 std::vector<std::string> MenuPaths(int id) {
   Places places = PlacesOf(id);
   std::vector<std::string> texts;
-  for (const auto& path : places.univariate) texts.push_back(Joined(path, " > "));
-  for (const auto& path : places.multivariate) texts.push_back(Joined(path, " > ") + " (M)");
+  for (const auto& path : places.univariate) texts.push_back(Shown(Joined(path, " > ")));
+  for (const auto& path : places.multivariate) texts.push_back(Shown(Joined(path, " > ")) + " (M)");
   return texts;
 }
 

@@ -37,6 +37,9 @@ TEST(CommandNames, RuleNamesMenuPaths) {
             "file.save-session-as-script");
   EXPECT_EQ(NameFromMenuPath(Path{"Smooth", "Moving Ave."}, false), "smooth.moving-ave");
   EXPECT_EQ(NameFromMenuPath(Path{"Transform", "Difference"}, true), "multivariate.transform.difference");
+  // Access-key marks are not part of the text; "&&" is an ampersand.
+  EXPECT_EQ(NameFromMenuPath(Path{"Fore&casting", "AR &Model"}, true), "multivariate.forecasting.ar-model");
+  EXPECT_EQ(NameFromMenuPath(Path{"&File", "Save && Close"}, false), "file.save-close");
 
   for (const char* good : {"file.open", "model.estimate.max-likelihood", "a1.b2-c3"})
     EXPECT_TRUE(IsWellFormedCommandName(good)) << good;
@@ -51,6 +54,7 @@ TEST(CommandNames, MenuPathsAndListing) {
   EXPECT_EQ(MenuPaths(cmd::kImportFile),
             (std::vector<std::string>{"File > Import File", "File > Import (M)"}));
   EXPECT_EQ(MenuPaths(cmd::kMvBurg), (std::vector<std::string>{"Model > Estimation > Burg (M)"}));
+  EXPECT_EQ(MenuPaths(cmd::kMvForecast), (std::vector<std::string>{"Forecasting > AR Model (M)"}));
   std::ostringstream listing;
   ListCommands(listing);
   std::string line;
