@@ -116,6 +116,8 @@ constexpr std::array kCommands = {
                  "multivariate.forecasting.ar-model"},
     CommandEntry{cmd::kSavePicture, Needs::kNothing, SavePictureCommand, "plot.save-picture"},
     CommandEntry{cmd::kPredictionBands, Needs::kNothing, PredictionBandsCommand, "plot.prediction-bands"},
+    CommandEntry{cmd::kMvCrossAcf, Needs::kMultivariate, MvCrossAcfCommand, "multivariate.model.cross-acf"},
+    CommandEntry{cmd::kMvSimulate, Needs::kMultivariate, MvSimulateCommand, "multivariate.model.simulate"},
 };
 
 }  // namespace
