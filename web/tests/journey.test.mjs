@@ -178,7 +178,7 @@ describe('a first session with the Nile series', () => {
     await screenshot(page, '06-limits-error');
     await page.locator('.message-box button', { hasText: 'OK' }).click();
     await page.locator('.message-box').waitFor({ state: 'detached' });
-    await page.waitForFunction(() => document.activeElement?.closest('.placed') !== null && document.activeElement?.id !== '' && (document.activeElement).value === 'abc');
+    await page.waitForFunction(() => document.activeElement?.matches('.dlg-edit') && (document.activeElement).value === 'abc');
     await xMin.fill('0');
     await xMax.fill('20');
     await dialog.locator('button', { hasText: 'OK' }).click();
