@@ -1,5 +1,6 @@
-// Not losing work: the question to save before a project closes, the state
-// it asks about, and an Open whose file dialog is cancelled.
+// Windows and not losing work: the question to save before a project closes,
+// the state it asks about, an Open whose file dialog is cancelled, and new
+// windows becoming active.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -108,6 +109,18 @@ TEST(ClosingProjects, OpenCancelledLeavesNoEmptyProject) {
   EXPECT_EQ(d.app.current, 1);
   EXPECT_EQ(d.ui.Focused(), active);
   EXPECT_EQ(d.ui.Windows().size(), 1u);
+}
+
+TEST(ClosingProjects, AReportACommandOpensBecomesTheActiveWindow) {
+  Desk d;
+  d.NewWithData();
+  d.Play({E(EventType::Command, cmd::kArmaInfinity)});
+  EXPECT_EQ(d.ui.Title(d.ui.Focused()), "AR/MA Infinity: New Univariate Project");
+  // A command that opens nothing leaves the active window alone.
+  d.Play({E(EventType::Command, cmd::kNextWindow)});
+  const WindowId next = d.ui.Focused();
+  d.Play({E(EventType::Command, cmd::kArmaInfinity)});
+  EXPECT_EQ(d.ui.Focused(), next);
 }
 
 }  // namespace
