@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
+#include "app/multivariate_menus.h"
 #include "platform/event_queue.h"
 
 namespace kora {
@@ -111,7 +112,7 @@ TEST(Application, ActivatingAWindowSwitchesProjectMenuBarAndToolbar) {
   d.Play(events);
   EXPECT_EQ(d.app.current, 2);
   EXPECT_EQ(d.app.shownMenu, kShowMvMenu);
-  EXPECT_EQ(d.app.toolbar.size(), 6u);
+  EXPECT_EQ(d.app.toolbar.size(), FixedToolbar().size() + MultivariateToolbarTail().size());
   // The univariate-only commands are not offered by the multivariate frame.
   EXPECT_FALSE(d.app.Reachable(cmd::kSampleAcf));
 
