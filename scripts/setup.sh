@@ -3,7 +3,7 @@
 # Packages already present are not fetched again.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-          libcpp-httplib-dev libfftw3-dev)
+          libboost-dev libfftw3-dev)
 if [ "${1:-}" = "--browser" ]; then
   packages+=(nodejs npm chromium)
 fi

@@ -1,10 +1,10 @@
 #include "app/serve.h"
 
-#include <csignal>
 #include <filesystem>
 #include <iostream>
 
 #include "app/application.h"
+#include "app/open_browser.h"
 #include "app/session_recorder.h"
 #include "app/snapshot.h"
 #include "platform/web/web_event_source.h"
@@ -41,12 +41,6 @@ fs::path FindWebDir(const std::string& given, const char* programPath) {
   return {};
 }
 
-platform::WebEventSource* runningSource = nullptr;
-
-void StopOnSignal(int) {
-  if (runningSource) runningSource->Shutdown();
-}
-
 }  // namespace
 
 int Serve(const ServeOptions& options, const char* programPath) {
@@ -80,14 +74,17 @@ int Serve(const ServeOptions& options, const char* programPath) {
     std::cerr << "kora: no free port from " << options.port << "\n";
     return 1;
   }
-  runningSource = &source;
-  std::signal(SIGINT, StopOnSignal);
-  std::signal(SIGTERM, StopOnSignal);
+  server.StopOnSignals();
   server.Start();
-  std::cout << "KORA is serving http://127.0.0.1:" << port << "/?token=" << serverOptions.token << std::endl;
-  ui.Run();
+  const std::string address = "http://127.0.0.1:" + std::to_string(port) + "/?token=" + serverOptions.token;
+  std::cout << "KORA is serving " << address << std::endl;
+  if (options.openBrowser) OpenInBrowser(address);
+  try {
+    ui.Run();
+  } catch (const platform::InputEnded&) {
+    // Stopped by a signal while a modal window was open: its work is discarded.
+  }
   server.Stop();
-  runningSource = nullptr;
   return 0;
 }
 

@@ -10,6 +10,7 @@ struct ServeOptions {
   bool exactPort = false;
   std::string root = ".";
   std::string webDir;  // empty: found beside the program or the current folder
+  bool openBrowser = true;  // when a desktop browser is there
 };
 
 // Runs until the user chooses Exit or the process is stopped; returns the exit code.

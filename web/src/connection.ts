@@ -4,6 +4,8 @@
 import type { EventAnswer, FileListing, Snapshot, UserEvent } from './protocol';
 
 type SnapshotListener = (snapshot: Snapshot) => void;
+// The status text of a computation that runs now (null once it has ended).
+type ProgressListener = (status: string | null) => void;
 type LinkListener = (connected: boolean) => void;
 
 const kTypingDelayMs = 250;
@@ -25,9 +27,32 @@ export class Connection {
   private typing: { control: number; text: string; timer: number } | null = null;
   private seqWaiters: { seq: number; resolve: () => void }[] = [];
   private inFlight = 0;
+  // Progress of the running computation: shown until a snapshot after `seq` arrives.
+  private progress: { seq: number; status: string } | null = null;
+  private progressListeners: ProgressListener[] = [];
 
   onSnapshot(listener: SnapshotListener): void {
     this.snapshotListeners.push(listener);
+  }
+
+  onProgress(listener: ProgressListener): void {
+    this.progressListeners.push(listener);
+  }
+
+  // True while the engine computes and shows how far it has come.
+  get computing(): boolean {
+    return this.progress !== null;
+  }
+
+  // Asks the running computation to stop: sent at once, past the queued events
+  // (the one that started the computation is still waiting for its answer).
+  stop(): void {
+    void this.post({ type: 'escape' });
+  }
+
+  private setProgress(progress: { seq: number; status: string } | null): void {
+    this.progress = progress;
+    this.progressListeners.forEach((l) => l(progress ? progress.status : null));
   }
 
   onLink(listener: LinkListener): void {
@@ -66,6 +91,14 @@ export class Connection {
         console.error('KORA: unreadable snapshot', error);
       }
     };
+    stream.addEventListener('progress', (message) => {
+      try {
+        const progress = JSON.parse((message as MessageEvent).data) as { seq: number; status: string };
+        if (!this.latest || progress.seq >= this.latest.seq) this.setProgress(progress);
+      } catch (error) {
+        console.error('KORA: unreadable progress', error);
+      }
+    });
     stream.onerror = () => {
       this.linkListeners.forEach((l) => l(false));
       // The browser retries by itself unless the stream is closed for good.
@@ -90,6 +123,7 @@ export class Connection {
   private accept(snapshot: Snapshot): void {
     if (this.latest && snapshot.seq < this.latest.seq) return;
     this.latest = snapshot;
+    if (this.progress && snapshot.seq > this.progress.seq) this.setProgress(null);
     this.snapshotListeners.forEach((l) => l(snapshot));
     this.seqWaiters = this.seqWaiters.filter((w) => {
       if (snapshot.seq < w.seq) return true;

@@ -3,6 +3,8 @@ import { h, setText } from './dom';
 
 export class StatusBar {
   private readonly parts: HTMLElement[];
+  private texts: string[] = [];
+  private progress: string | null = null;
 
   constructor(private readonly element: HTMLElement) {
     this.parts = [0, 1, 2].map((i) => h('div', { class: 'status-part', 'data-part': i }));
@@ -12,7 +14,18 @@ export class StatusBar {
   }
 
   render(texts: string[]): void {
-    this.parts.forEach((part, i) => setText(part, texts[i] ?? ''));
+    this.texts = texts;
+    this.show();
+  }
+
+  // A computation's live progress stands in the third part until it ends.
+  showProgress(status: string | null): void {
+    this.progress = status;
+    this.show();
+  }
+
+  private show(): void {
+    this.parts.forEach((part, i) => setText(part, i === 2 && this.progress !== null ? this.progress : (this.texts[i] ?? '')));
   }
 
   private layout(): void {

@@ -1,44 +1,52 @@
 #include "platform/web/web_event_source.h"
 
-#include <chrono>
+#include <vector>
 
 namespace kora::platform {
 
-EventAnswer WebEventSource::Submit(UserEvent event) {
+namespace {
+const char kShuttingDown[] = "the workbench is shutting down";
+}
+
+void WebEventSource::Submit(UserEvent event, AnswerFn answer) {
   std::unique_lock lock(mutex_);
-  if (shutdown_) return {false, "the workbench is shutting down", seq_};
-  if (event.type == EventType::Escape && !progress_.empty()) {
+  EventAnswer now{true, "", seq_};
+  if (shutdown_) {
+    now = {false, kShuttingDown, seq_};
+  } else if (event.type == EventType::Escape && !progress_.empty()) {
     stopRequested_ = true;
-    return {true, "", seq_};
+  } else {
+    queue_.push_back({std::move(event), std::move(answer)});
+    eventsReady_.notify_one();
+    return;
   }
-  const uint64_t ticket = nextTicket_++;
-  queue_.push_back({std::move(event), ticket});
-  eventsReady_.notify_one();
-  answered_.wait(lock, [&] { return shutdown_ || answeredTicket_ >= ticket; });
-  auto it = answers_.find(ticket);
-  if (it == answers_.end()) return {false, "the workbench is shutting down", seq_};
-  EventAnswer answer = it->second;
-  answers_.erase(it);
-  return answer;
+  lock.unlock();
+  answer(now);
 }
 
-std::pair<uint64_t, std::string> WebEventSource::WaitSnapshot(uint64_t after, int timeoutMs) {
-  std::unique_lock lock(mutex_);
-  snapshotReady_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return shutdown_ || seq_ > after; });
-  return {seq_, snapshot_};
-}
-
-std::pair<uint64_t, std::string> WebEventSource::Snapshot() {
+WebEventSource::Published WebEventSource::Latest() {
   std::lock_guard lock(mutex_);
-  return {seq_, snapshot_};
+  return {seq_, snapshot_, progress_.empty() ? 0 : progressSerial_, progress_};
+}
+
+void WebEventSource::Told() {
+  if (onPublished) onPublished();
 }
 
 void WebEventSource::Shutdown() {
-  std::lock_guard lock(mutex_);
-  shutdown_ = true;
-  eventsReady_.notify_all();
-  answered_.notify_all();
-  snapshotReady_.notify_all();
+  std::vector<AnswerFn> unanswered;
+  {
+    std::lock_guard lock(mutex_);
+    if (shutdown_) return;
+    shutdown_ = true;
+    if (taken_) unanswered.push_back(std::move(taken_->answer));
+    taken_.reset();
+    for (auto& pending : queue_) unanswered.push_back(std::move(pending.answer));
+    queue_.clear();
+    eventsReady_.notify_all();
+  }
+  for (auto& answer : unanswered) answer({false, kShuttingDown, 0});
+  Told();
 }
 
 bool WebEventSource::shutDown() {
@@ -53,11 +61,13 @@ void WebEventSource::Publish() {
     seq = seq_ + 1;
   }
   // Built outside the lock: only the application thread touches the desktop.
-  std::string snapshot = buildSnapshot ? buildSnapshot(seq) : std::string("{}");
-  std::lock_guard lock(mutex_);
-  seq_ = seq;
-  snapshot_ = std::move(snapshot);
-  snapshotReady_.notify_all();
+  auto snapshot = std::make_shared<const std::string>(buildSnapshot ? buildSnapshot(seq) : std::string("{}"));
+  {
+    std::lock_guard lock(mutex_);
+    seq_ = seq;
+    snapshot_ = std::move(snapshot);
+  }
+  Told();
 }
 
 std::optional<UserEvent> WebEventSource::Next() {
@@ -69,19 +79,20 @@ std::optional<UserEvent> WebEventSource::Next() {
   }
   Publish();
   std::unique_lock lock(mutex_);
-  if (takenTicket_ != 0) {
-    answers_[takenTicket_] = {takenError_.empty(), takenError_, seq_};
-    answeredTicket_ = takenTicket_;
-    takenTicket_ = 0;
+  if (taken_) {
+    AnswerFn answer = std::move(taken_->answer);
+    const EventAnswer result{takenError_.empty(), takenError_, seq_};
+    taken_.reset();
     takenError_.clear();
-    answered_.notify_all();
+    lock.unlock();
+    answer(result);
+    lock.lock();
   }
   eventsReady_.wait(lock, [&] { return shutdown_ || !queue_.empty(); });
   if (shutdown_) return std::nullopt;
-  Pending next = std::move(queue_.front());
+  taken_ = std::move(queue_.front());
   queue_.pop_front();
-  takenTicket_ = next.ticket;
-  return next.event;
+  return taken_->event;
 }
 
 void WebEventSource::Reject(const UserEvent& event, const std::string& reason) {
@@ -91,20 +102,17 @@ void WebEventSource::Reject(const UserEvent& event, const std::string& reason) {
 
 void WebEventSource::ShowProgress(const std::string& statusText) {
   const auto now = std::chrono::steady_clock::now();
-  std::lock_guard lock(mutex_);
-  const bool first = progress_.empty();
-  progress_ = statusText.empty() ? " " : statusText;
-  if (!first && now - progressShownAt_ < std::chrono::milliseconds(50)) return;
-  progressShownAt_ = now;
-  ++progressSerial_;
-  snapshotReady_.notify_all();
+  {
+    std::lock_guard lock(mutex_);
+    const bool first = progress_.empty();
+    progress_ = statusText.empty() ? " " : statusText;
+    if (!first && now - progressShownAt_ < std::chrono::milliseconds(50)) return;
+    progressShownAt_ = now;
+    ++progressSerial_;
+  }
+  Told();
 }
 
 bool WebEventSource::StopRequested() { return stopRequested_ || shutDown(); }
-
-std::pair<uint64_t, std::string> WebEventSource::Progress() {
-  std::lock_guard lock(mutex_);
-  return {progress_.empty() ? 0 : progressSerial_, progress_};
-}
 
 }  // namespace kora::platform

@@ -1,8 +1,8 @@
-// The web back end's event source. Server threads submit events and wait for
-// their answer; the application thread takes them one by one. Each time the
-// application thread comes back for the next event, everything it took before
-// has been handled: the snapshot of the desktop is rebuilt and published, and
-// the waiting submitters are answered.
+// The web back end's event source. Server threads submit events with a
+// callback for their answer; the application thread takes them one by one.
+// Each time the application thread comes back for the next event, everything
+// it took before has been handled: the snapshot of the desktop is rebuilt and
+// published, and the submitter is answered.
 #pragma once
 
 #include <atomic>
@@ -11,8 +11,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "platform/user_event.h"
@@ -29,13 +30,22 @@ class WebEventSource : public EventSource {
  public:
   // Builds the JSON snapshot of the desktop; called on the application thread.
   std::function<std::string(uint64_t seq)> buildSnapshot;
+  // Told, on the thread that published, whenever a snapshot or a progress
+  // text is new or the source shuts down. Set before events flow.
+  std::function<void()> onPublished;
 
-  // Server threads: queue an event and wait until it has been handled (or the
-  // source is shut down). The answer says whether it could be delivered.
-  EventAnswer Submit(UserEvent event);
-  // The newest snapshot and its number; waits up to timeoutMs for one newer than `after`.
-  std::pair<uint64_t, std::string> WaitSnapshot(uint64_t after, int timeoutMs);
-  std::pair<uint64_t, std::string> Snapshot();
+  using AnswerFn = std::function<void(EventAnswer)>;
+  // Any thread: queues an event; `answer` is called once it has been handled
+  // (on the application thread), or at once when it need not wait.
+  void Submit(UserEvent event, AnswerFn answer);
+
+  struct Published {
+    uint64_t seq = 0;
+    std::shared_ptr<const std::string> snapshot;
+    uint64_t progressSerial = 0;  // 0: no computation shows progress now
+    std::string progress;
+  };
+  Published Latest();
   void Shutdown();
   bool shutDown();
 
@@ -49,24 +59,21 @@ class WebEventSource : public EventSource {
   // answered at once and only asks the computation to stop.
   void ShowProgress(const std::string& statusText) override;
   bool StopRequested() override;
-  // The newest progress text of the running computation and its number (0: none).
-  std::pair<uint64_t, std::string> Progress();
 
  private:
   struct Pending {
     UserEvent event;
-    uint64_t ticket;
+    AnswerFn answer;
   };
+  void Told();
+
   std::mutex mutex_;
-  std::condition_variable eventsReady_, answered_, snapshotReady_;
+  std::condition_variable eventsReady_;
   std::deque<Pending> queue_;
-  uint64_t nextTicket_ = 1;
-  uint64_t takenTicket_ = 0;     // the event the application thread is handling
-  uint64_t answeredTicket_ = 0;  // every ticket up to this one is answered
+  std::optional<Pending> taken_;  // the event the application thread is handling
   std::string takenError_;
-  std::map<uint64_t, EventAnswer> answers_;
   uint64_t seq_ = 0;
-  std::string snapshot_;
+  std::shared_ptr<const std::string> snapshot_ = std::make_shared<const std::string>("{}");
   bool shutdown_ = false;
   uint64_t progressSerial_ = 0;
   std::string progress_;  // empty while no computation shows progress

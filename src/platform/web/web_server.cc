@@ -1,15 +1,13 @@
 #include "platform/web/web_server.h"
 
-#include <httplib.h>
-
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
-#include <thread>
 
 #include "platform/web/event_json.h"
 #include "platform/web/root_paths.h"
+#include "platform/web/http_server.h"
 
 namespace kora::platform {
 
@@ -45,9 +43,9 @@ bool ReadWholeFile(const fs::path& file, std::string& out) {
   return true;
 }
 
-std::string CookieToken(const httplib::Request& req) {
-  const std::string cookies = req.get_header_value("Cookie");
-  const std::string key = "kora_token=";
+// The value of the cookie `name` in a Cookie header, or "".
+std::string CookieValue(const std::string& cookies, const std::string& name) {
+  const std::string key = name + "=";
   size_t pos = 0;
   while ((pos = cookies.find(key, pos)) != std::string::npos) {
     if (pos == 0 || cookies[pos - 1] == ' ' || cookies[pos - 1] == ';') {
@@ -59,140 +57,143 @@ std::string CookieToken(const httplib::Request& req) {
   return {};
 }
 
-void JsonError(httplib::Response& res, int status, const std::string& message) {
-  res.status = status;
-  res.set_content(json{{"ok", false}, {"error", message}}.dump(), "application/json");
+HttpResponse JsonError(int status, const std::string& message) {
+  return {status, "application/json", json{{"ok", false}, {"error", message}}.dump(), {}};
 }
+
+HttpResponse Json(const json& body) { return {200, "application/json", body.dump(), {{"Cache-Control", "no-store"}}}; }
 
 }  // namespace
 
 struct WebServer::Impl {
   WebServerOptions options;
   WebEventSource& source;
-  httplib::Server server;
-  std::thread thread;
+  HttpServer server;
   int port = 0;
 
-  Impl(WebServerOptions o, WebEventSource& s) : options(std::move(o)), source(s) {}
+  Impl(WebServerOptions o, WebEventSource& s)
+      : options(std::move(o)),
+        source(s),
+        server({[this](const HttpRequest& req) { return Refusal(req); },
+                [this](const HttpRequest& req, std::shared_ptr<HttpExchange> exchange) { Handle(req, exchange); }}) {}
 
-  bool Allowed(const httplib::Request& req, httplib::Response& res) {
-    const std::string host = req.get_header_value("Host");
-    const std::string portText = std::to_string(port);
-    if (host != "127.0.0.1:" + portText && host != "localhost:" + portText) {
-      JsonError(res, 403, "this workbench answers only on its loopback address");
-      return false;
-    }
-    const std::string origin = req.get_header_value("Origin");
-    if (!origin.empty() && origin != "http://127.0.0.1:" + portText && origin != "http://localhost:" + portText) {
-      JsonError(res, 403, "foreign origin");
-      return false;
-    }
-    const bool tokenInQuery = req.has_param("token") && req.get_param_value("token") == options.token;
-    if (tokenInQuery) {
-      res.set_header("Set-Cookie", "kora_token=" + options.token + "; Path=/; HttpOnly; SameSite=Strict");
-      return true;
-    }
-    if (CookieToken(req) == options.token) return true;
-    JsonError(res, 403, "open the address printed by kora (it carries the launch token)");
-    return false;
+  // Each workbench has its own cookie, so that two on different ports do not log each other out.
+  std::string CookieName() const { return "kora_token_" + std::to_string(port); }
+
+  bool TokenInQuery(const HttpRequest& req) const {
+    auto it = req.query.find("token");
+    return it != req.query.end() && it->second == options.token;
   }
 
-  void ServeFile(const fs::path& base, const std::string& relative, httplib::Response& res) {
+  std::optional<HttpResponse> Refusal(const HttpRequest& req) {
+    const std::string portText = std::to_string(port);
+    if (req.host != "127.0.0.1:" + portText && req.host != "localhost:" + portText)
+      return JsonError(403, "this workbench answers only on its loopback address");
+    if (!req.origin.empty() && req.origin != "http://127.0.0.1:" + portText && req.origin != "http://localhost:" + portText)
+      return JsonError(403, "foreign origin");
+    if (TokenInQuery(req) || CookieValue(req.cookie, CookieName()) == options.token) return std::nullopt;
+    return JsonError(403, "open the address printed by kora (it carries the launch token)");
+  }
+
+  HttpResponse ServeFile(const fs::path& base, const std::string& relative) {
     std::string rel = relative.empty() ? "index.html" : relative;
     if (!rel.empty() && rel.back() == '/') rel += "index.html";
-    if (!PathInsideRoot(base, rel)) return JsonError(res, 403, "outside the served folder");
+    if (!PathInsideRoot(base, rel)) return JsonError(403, "outside the served folder");
     std::string body;
-    if (!ReadWholeFile(base / rel, body)) return JsonError(res, 404, "not found");
-    res.set_header("Cache-Control", "no-store");
-    res.set_content(body, ContentType(base / rel).c_str());
+    if (!ReadWholeFile(base / rel, body)) return JsonError(404, "not found");
+    return {200, ContentType(base / rel), std::move(body), {{"Cache-Control", "no-store"}}};
   }
 
-  void ListFiles(const httplib::Request& req, httplib::Response& res) {
-    std::string dir = req.has_param("dir") ? req.get_param_value("dir") : "";
+  HttpResponse ListFiles(const HttpRequest& req) {
+    auto given = req.query.find("dir");
+    std::string dir = given != req.query.end() ? given->second : "";
     if (dir.empty()) dir = ".";
-    if (!PathInsideRoot(options.root, dir)) return JsonError(res, 403, "outside the root folder");
+    if (!PathInsideRoot(options.root, dir)) return JsonError(403, "outside the root folder");
     // Names that are not UTF-8 come escaped (root_paths.h).
     auto listing = FolderListing(options.root, dir);
-    if (!listing) return JsonError(res, 404, "no such folder");
-    res.set_content(listing->dump(), "application/json");
+    if (!listing) return JsonError(404, "no such folder");
+    return Json(*listing);
   }
 
-  void PostEvent(const httplib::Request& req, httplib::Response& res) {
+  void PostEvent(const HttpRequest& req, std::shared_ptr<HttpExchange> exchange) {
     auto parsed = ParseEventJson(req.body);
-    if (auto* error = std::get_if<std::string>(&parsed)) return JsonError(res, 400, *error);
+    if (auto* error = std::get_if<std::string>(&parsed)) return exchange->Respond(JsonError(400, *error));
     UserEvent event = std::get<UserEvent>(parsed);
     if (event.type == EventType::File && !PathInsideRoot(options.root, event.text))
-      return JsonError(res, 403, "outside the root folder");
-    EventAnswer answer = source.Submit(std::move(event));
-    if (!answer.ok) return JsonError(res, 409, answer.error);
-    res.set_content(json{{"ok", true}, {"seq", answer.seq}}.dump(), "application/json");
+      return exchange->Respond(JsonError(403, "outside the root folder"));
+    source.Submit(std::move(event), [exchange](EventAnswer answer) {
+      exchange->Respond(answer.ok ? Json({{"ok", true}, {"seq", answer.seq}}) : JsonError(409, answer.error));
+    });
   }
 
-  void Stream(httplib::Response& res) {
-    res.set_header("Cache-Control", "no-store");
-    res.set_chunked_content_provider("text/event-stream", [this, last = uint64_t{0}](size_t, httplib::DataSink& sink) mutable {
-      if (source.shutDown()) return false;
-      auto [seq, snapshot] = last == 0 ? source.Snapshot() : source.WaitSnapshot(last, 15000);
-      std::string chunk;
-      if (seq > last) {
-        chunk = "data: " + snapshot + "\n\n";
-        last = seq;
-      } else {
-        chunk = ": keep-alive\n\n";
+  // Server-sent events: every new snapshot, and the progress text of a
+  // computation that runs now (with the number of the snapshot it belongs to).
+  void Stream(std::shared_ptr<HttpExchange> exchange) {
+    exchange->Stream([this, lastSeq = uint64_t{0}, lastProgress = uint64_t{0}]() mutable {
+      const WebEventSource::Published now = source.Latest();
+      std::string text;
+      if (now.seq > lastSeq) {
+        text = "data: " + *now.snapshot + "\n\n";
+        lastSeq = now.seq;
       }
-      return sink.write(chunk.data(), chunk.size());
+      if (now.progressSerial > lastProgress) {
+        text += "event: progress\ndata: " + json{{"seq", now.seq}, {"status", now.progress}}.dump() + "\n\n";
+        lastProgress = now.progressSerial;
+      }
+      return text;
     });
   }
 
-  void Routes() {
-    server.new_task_queue = [] { return new httplib::ThreadPool(16); };
-    server.set_payload_max_length(4 << 20);
-    server.set_keep_alive_timeout(30);
-    server.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
-      return Allowed(req, res) ? httplib::Server::HandlerResponse::Unhandled
-                               : httplib::Server::HandlerResponse::Handled;
-    });
-    server.Get("/api/state", [this](const httplib::Request&, httplib::Response& res) {
-      res.set_header("Cache-Control", "no-store");
-      res.set_content(source.Snapshot().second, "application/json");
-    });
-    server.Get("/api/events", [this](const httplib::Request&, httplib::Response& res) { Stream(res); });
-    server.Post("/api/event", [this](const httplib::Request& req, httplib::Response& res) { PostEvent(req, res); });
-    server.Get("/api/files", [this](const httplib::Request& req, httplib::Response& res) { ListFiles(req, res); });
-    server.Get(R"(/help/(.*))", [this](const httplib::Request& req, httplib::Response& res) {
-      ServeFile(options.webDir / "help", req.matches[1], res);
-    });
-    server.Get(R"(/(.*))", [this](const httplib::Request& req, httplib::Response& res) {
-      ServeFile(options.webDir, req.matches[1], res);
-    });
+  void Handle(const HttpRequest& req, std::shared_ptr<HttpExchange> exchange) {
+    HttpResponse response;
+    if (req.method == "POST" && req.path == "/api/event") return PostEvent(req, exchange);
+    if (req.method != "GET") {
+      response = JsonError(405, "method not allowed");
+    } else if (req.path == "/api/events") {
+      return Stream(exchange);
+    } else if (req.path == "/api/state") {
+      response = {200, "application/json", *source.Latest().snapshot, {{"Cache-Control", "no-store"}}};
+    } else if (req.path == "/api/files") {
+      response = ListFiles(req);
+    } else if (req.path.rfind("/help/", 0) == 0) {
+      response = ServeFile(options.webDir / "help", req.path.substr(6));
+    } else {
+      response = ServeFile(options.webDir, req.path.substr(1));
+    }
+    if (TokenInQuery(req))
+      response.headers.push_back({"Set-Cookie", CookieName() + "=" + options.token + "; Path=/; HttpOnly; SameSite=Strict"});
+    exchange->Respond(std::move(response));
   }
 };
 
 WebServer::WebServer(WebServerOptions options, WebEventSource& source)
     : impl_(std::make_unique<Impl>(std::move(options), source)) {
-  impl_->Routes();
+  impl_->source.onPublished = [this] { impl_->server.WakeStreams(); };
 }
 
-WebServer::~WebServer() { Stop(); }
+WebServer::~WebServer() {
+  Stop();
+  impl_->source.onPublished = nullptr;
+}
 
 int WebServer::Bind() {
   const int attempts = impl_->options.exactPort ? 1 : 50;
   for (int i = 0; i < attempts; ++i) {
     const int port = impl_->options.port + i;
-    if (impl_->server.bind_to_port("127.0.0.1", port)) return impl_->port = port;
+    if (port <= 65535 && impl_->server.Listen(port)) return impl_->port = port;
   }
   return 0;
 }
 
-void WebServer::Start() {
-  impl_->thread = std::thread([this] { impl_->server.listen_after_bind(); });
+void WebServer::StopOnSignals() {
+  impl_->server.OnSignals([this] { impl_->source.Shutdown(); });
 }
 
+void WebServer::Start() { impl_->server.Start(); }
+
 void WebServer::Stop() {
-  if (!impl_) return;
   impl_->source.Shutdown();
-  impl_->server.stop();
-  if (impl_->thread.joinable()) impl_->thread.join();
+  impl_->server.Stop();
 }
 
 }  // namespace kora::platform

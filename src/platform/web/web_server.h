@@ -26,7 +26,10 @@ class WebServer {
   ~WebServer();
   // Binds to the port (or the next free one); returns the port, or 0.
   int Bind();
-  // Serves on background threads until Stop.
+  // SIGINT and SIGTERM shut the event source down (the program then ends
+  // cleanly, whatever is open).
+  void StopOnSignals();
+  // Serves on a background thread until Stop.
   void Start();
   void Stop();
 
