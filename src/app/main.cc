@@ -6,6 +6,8 @@
 // 2 an action that could not be read or delivered, 3 the script ended while a
 // modal window was open.
 // kora commands: lists every command with its id, name and menu paths.
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
 
@@ -15,6 +17,7 @@
 #include "app/session_recorder.h"
 #include "app/serve.h"
 #include "app/transcript.h"
+#include "batch/batch_run.h"
 
 namespace {
 
@@ -51,6 +54,7 @@ constexpr char kUsage[] =
     "usage: kora [--port N] [--root DIR] [--web DIR] [--no-browser]\n"
     "       kora script FILE\n"
     "       kora commands\n"
+    "       kora batch RECIPE INPUT OUTPUT\n"
     "       kora --help | --version\n"
     "\n"
     "Serves the workbench to the browser on 127.0.0.1 and prints its address,\n"
@@ -66,6 +70,10 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(true);
   if (argc == 3 && std::string(argv[1]) == "script") return RunScript(argv[2]);
   if (argc == 2 && std::string(argv[1]) == "commands") return kora::ListCommands(std::cout), 0;
+  if (argc >= 2 && std::string(argv[1]) == "batch") {
+    if (argc != 5) return std::cerr << "usage: kora batch RECIPE INPUT OUTPUT\n", 1;
+    return kora::RunBatch(argv[2], argv[3], argv[4], {0, isatty(2) != 0}, std::cerr);
+  }
   kora::ServeOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
