@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/commands.h"
+#include "arma/likelihood.h"
 #include "arma/max_likelihood.h"
 #include "arma/max_likelihood_dialog.h"
 #include "arma/max_likelihood_report.h"
@@ -12,7 +13,6 @@
 #include "arma/whittle.h"
 #include "project/project_views.h"
 #include "project/window_titles.h"
-#include "report/number_parse.h"
 #include "transform/transform_ops.h"
 
 namespace kora {
@@ -75,7 +75,10 @@ void FractionalMlCommand(Application& app, UnivariateProject& project) {
   project.model.estimationMode = kMaximumLikelihood;
   FractionalMlDialog dialog(project.model);
   if (app.ui.RunDialog(dialog) != platform::kIdOk) return;
-  RunWhittleEstimation(project);
+  ArmaModel& model = project.model;
+  if (model.fractionalStep <= 1.0e-12) model.fractionalStep = 0.1;
+  const WhittleOptions options{model.noOptimization, model.estimateD, model.fractionalStep};
+  StoreWhittleEstimate(EstimateWhittle(WorkingSeries(project), model, options), model);
   RefreshViews(app.ui, project, false, true);
   ShowReport(app, project, kMaxLikelihoodReport, MlReportText(project));
   app.UpdateFrame();
@@ -94,11 +97,13 @@ void PreliminaryCommand(Application& app) {
   for (;;) {
     PreliminaryDialog dialog(project.model.arOrder, project.model.maOrder, project.preliminary.prelimMethod);
     if (app.ui.RunDialog(dialog) != platform::kIdOk) return;
-    const PreliminaryOutcome outcome = RunPreliminaryEstimation(project, dialog.request());
+    const PreliminaryEstimate estimate = EstimatePreliminary(WorkingSeries(project), dialog.request());
+    const PreliminaryOutcome outcome = estimate.outcome;
     if (outcome == PreliminaryOutcome::kFailed) {
       app.ui.Message("ERROR", kPreliminaryFailedText);
       continue;
     }
+    StorePreliminaryEstimate(estimate, project);
     ShowReport(app, project, kPreliminaryReport, PreliminaryReportText(project));
     RefreshViews(app.ui, project, false, true);
     app.UpdateFrame();
@@ -126,19 +131,23 @@ void MaxLikelihoodCommand(Application& app) {
       continue;
     }
     model.innovTolerance = 5.0e-5;
-    const MlOutcome outcome = RunMaxLikelihood(project, [&](const std::string& text) {
-      // The iteration numbers go to the status bar while the minimiser runs.
-      if (const auto iteration = ReadFirstInteger(text)) {
-        project.iterationCount = *iteration;
-        app.UpdateStatus();
-      }
-    });
+    MlOptions options = MlOptionsOf(model);
+    options.progress = [&](const MinimizerProgress& progress) {
+      app.ui.ShowProgress("Iteration  " + std::to_string(progress.iteration));
+      return !app.ui.StopRequested();
+    };
+    const MlEstimate estimate = EstimateMaxLikelihood(WorkingSeries(project), model, options);
+    StoreMlEstimate(estimate, model);
+    if (!model.noOptimization) project.iterationCount = estimate.iterations;
     RefreshViews(app.ui, project, false, true);
     ShowReport(app, project, kMaxLikelihoodReport, MlReportText(project));
     app.UpdateFrame();
-    if (outcome == MlOutcome::kDone) return;
-    const char* text = outcome == MlOutcome::kNonCausal ? "Model noncausal--all coeffs have been set to .001"
-                                                        : "Iteration limit exceeded.";
+    if (estimate.outcome == MlOutcome::kInterrupted)
+      app.ui.Message("KORA", "Estimation stopped; the best estimates so far are kept.");
+    if (estimate.outcome == MlOutcome::kDone || estimate.outcome == MlOutcome::kInterrupted) return;
+    const char* text = estimate.outcome == MlOutcome::kNonCausal
+                           ? "Model noncausal--all coeffs have been set to .001"
+                           : "Iteration limit exceeded.";
     if (!AskTryAgain(app, " Maximum likelihood estimation", text, "Return to MLE dialog")) return;
   }
 }

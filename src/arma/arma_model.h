@@ -8,6 +8,8 @@
 #include <array>
 #include <vector>
 
+#include "arma/minimizer_stop.h"
+
 namespace kora {
 
 inline constexpr int kMaxCoefficients = 27;
@@ -47,6 +49,8 @@ struct ArmaModel {
   // Likelihood evaluation settings and counters.
   int estimationMode = kMaximumLikelihood;
   bool storeResiduals = false;
+  // Tolerance of the search for converged innovations coefficients
+  // (InnovationsCoefficients); the likelihood itself does not depend on it.
   double innovTolerance = 1.0e-4;
   int convergeIndex = 0;
   int functionEvaluations = 0;
@@ -55,7 +59,7 @@ struct ArmaModel {
   bool noOptimization = false;
   double accuracy = 0.0;
   int iterationLimit = 50;
-  int stopCode = 0;
+  MinimizerStop stopCode = MinimizerStop::kNone;
   std::array<double, kMaxCombined> standardErrors{};  // combined order; [0] = -1: none available
 
   double modelGamma0 = 0.0;

@@ -30,6 +30,10 @@ double InnovationsKernel::operator()(int i, int j) const {
 
 namespace {
 
+// How close r(k) and theta(k, j) must come to their limits before the
+// recursion is frozen: the effect on S and sum ln r stays near rounding.
+constexpr double kSteadyPrecision = 1.0e-13;
+
 // Rows theta(k, 1..width) of the recursion for the last `depth` steps, in a ring.
 class ThetaRows {
  public:
@@ -44,19 +48,32 @@ class ThetaRows {
   std::vector<double> data_;
 };
 
+// Whether the recursion may stop at step k. With no tolerance: r(k) and
+// theta(k, 1..q) have reached their limits, 1 and theta(1..q) of an
+// invertible MA part, to within kSteadyPrecision, so that freezing them at the
+// limits changes the likelihood by no more than rounding does; a
+// non-invertible MA part never settles and the recursion runs to the end.
+// With a tolerance: they change by at most that between steps (tested every
+// 5 steps), which also finds the limit of a non-invertible MA part.
+bool Settled(int k, ThetaRows& rows, const std::vector<double>& r, const std::vector<double>& coefficients,
+             int p, int q, double tolerance) {
+  if (tolerance <= 0.0) {
+    if (!(std::fabs(r[k] - 1.0) <= kSteadyPrecision)) return false;
+    for (int j = 1; j <= q; ++j)
+      if (!(std::fabs(rows.At(k, j) - coefficients[p + j - 1]) <= kSteadyPrecision)) return false;
+    return true;
+  }
+  if (k % 5 != 0 || !(std::fabs(r[k] - r[k - 1]) <= tolerance)) return false;
+  if (q >= 2)
+    for (int j = 1; j <= q; ++j)
+      if (!(std::fabs(rows.At(k, j) - rows.At(k - 1, j)) <= tolerance)) return false;
+  return true;
+}
+
 }  // namespace
 
 InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
-                                       const std::vector<double>& coefficients, double tolerance,
-                                       bool storeResiduals, int extraSteps) {
-  InnovationsRequest request;
-  request.storeResiduals = storeResiduals;
-  request.extraSteps = extraSteps;
-  return InnovationsAlgorithm(kappa, x, coefficients, tolerance, request);
-}
-
-InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
-                                       const std::vector<double>& coefficients, double tolerance,
+                                       const std::vector<double>& coefficients,
                                        const InnovationsRequest& request) {
   InnovationsResult result;
   const int n = static_cast<int>(x.size());
@@ -127,19 +144,18 @@ InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std
         return result;
       }
       row = fresh;
-      if (k > 2 * m && k % 5 == 0 && std::fabs(r[k] - r[k - 1]) <= tolerance) {
-        bool settled = true;
-        if (q >= 2)
-          for (int j = 1; j <= q && settled; ++j)
-            settled = std::fabs(rows.At(k, j) - rows.At(k - 1, j)) <= tolerance;
-        if (settled) {
-          steady = true;
-          result.convergeIndex = k;
-          steadyRow.assign(fresh, fresh + width);
-          steadyR = rk;
-          steadyLogR = std::log(rk);
-          row = steadyRow.data();
+      if (k > 2 * m && Settled(k, rows, r, coefficients, p, q, request.changeTolerance)) {
+        steady = true;
+        result.convergeIndex = k;
+        steadyRow.assign(fresh, fresh + width);
+        steadyR = rk;
+        if (request.changeTolerance <= 0.0) {  // freeze at the limits themselves
+          std::fill(steadyRow.begin(), steadyRow.end(), 0.0);
+          std::copy_n(coefficients.begin() + p, q, steadyRow.begin());
+          steadyR = 1.0;
         }
+        steadyLogR = std::log(steadyR);
+        row = steadyRow.data();
       }
     }
     if (k < n) {

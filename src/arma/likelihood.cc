@@ -91,8 +91,7 @@ LikelihoodOutcome ArmaLikelihood(const std::vector<double>& x, ArmaModel& model,
   request.storeResiduals = model.storeResiduals;
   request.extraSteps = horizon;
   request.storePredictors = horizon > 0;  // only the forecasts need them
-  InnovationsResult run =
-      InnovationsAlgorithm(kappa, x, prepared->coefficients, model.innovTolerance, request);
+  InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, request);
   if (run.status != 0) {
     out.status = -1;
     return out;
@@ -185,7 +184,8 @@ InnovationsCoefficientsResult InnovationsCoefficients(const std::vector<double>&
     x.resize(steps, 0.0);  // values beyond the series are taken as 0
     InnovationsRequest request;
     request.storePredictors = false;
-    const InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, tolerance, request);
+    request.changeTolerance = tolerance;
+    const InnovationsResult run = InnovationsAlgorithm(kappa, x, prepared->coefficients, request);
     if (run.status != 0) {
       result.status = -1;
       return result;

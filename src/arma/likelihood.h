@@ -54,18 +54,19 @@ struct InnovationsRequest {
   // false: O(m^2) work storage for any n. No predictors, and r only up to the
   // steady state (read it through RAt); S, logsum and residuals are the same.
   bool storePredictors = true;
+  // 0: the steady state is taken only once r and theta(n, 1..q) have reached
+  // their limits to working precision (the exact likelihood). > 0: once they
+  // change by no more than this (tested every 5 steps), which also finds the
+  // limit of a non-invertible MA part.
+  double changeTolerance = 0.0;
 };
 
 // The innovations recursion on the series x(1..n) (x[t-1] = x(t)). Only the
 // last max(m, q)+1 rows of coefficients and max(m, q)+1 innovations are kept,
-// and beyond step 2m a row holds q values. Once r and theta stop changing by
-// more than the tolerance (tested every 5 steps) only the predictors continue.
-// The first form stores the predictors and r(0..n) (O(n) storage).
+// and beyond step 2m a row holds q values. Once r and theta have settled (see
+// InnovationsRequest) only the predictors continue.
 InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
-                                       const std::vector<double>& coefficients, double tolerance,
-                                       bool storeResiduals, int extraSteps = 0);
-InnovationsResult InnovationsAlgorithm(const InnovationsKernel& kappa, const std::vector<double>& x,
-                                       const std::vector<double>& coefficients, double tolerance,
+                                       const std::vector<double>& coefficients,
                                        const InnovationsRequest& request);
 
 struct LikelihoodOutcome {
@@ -81,11 +82,12 @@ struct LikelihoodOutcome {
   std::vector<double> forecastAr;
   std::vector<std::vector<double>> forecastTheta;
   std::vector<double> forecastR;
-  std::vector<double> residuals;    // W(1..n) when model.storeResiduals
+  std::vector<double> residuals;  // W(1..n) when model.storeResiduals
 };
 
 // One evaluation. mode: -1 maximum likelihood, 0 least squares, h > 0
-// forecasting (as maximum likelihood, plus h forecasts). On success writes
+// forecasting (as maximum likelihood, plus h forecasts). The likelihood is
+// exact (the steady state is taken only at its limit). On success writes
 // whiteNoiseVariance (S/n, or S/(n-p-q) for least squares), reducedLikelihood,
 // objective and convergeIndex; every call increments functionEvaluations.
 // On failure none of the likelihood fields changes.

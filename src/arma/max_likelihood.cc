@@ -135,18 +135,26 @@ void ComputeStandardErrors(ArmaModel& model, const std::vector<double>& hessian,
   }
 }
 
-MlOutcome RunMaxLikelihood(UnivariateProject& project,
-                           const std::function<void(const std::string&)>& progress) {
-  const std::vector<double> series = WorkingSeries(project);
+MlOptions MlOptionsOf(const ArmaModel& model) {
+  MlOptions options;
+  options.mode = model.estimationMode;
+  options.noOptimization = model.noOptimization;
+  options.accuracy = model.accuracy;
+  options.iterationLimit = model.iterationLimit;
+  return options;
+}
+
+MlEstimate EstimateMaxLikelihood(const std::vector<double>& series, const ArmaModel& start,
+                                 const MlOptions& options) {
   const int n = static_cast<int>(series.size());
-  ArmaModel model = project.model;
-  const int mode = model.estimationMode;
-  MlOutcome outcome = MlOutcome::kDone;
-  if (model.noOptimization) {
+  ArmaModel model = start;  // the evaluations work on this copy
+  model.estimationMode = options.mode;
+  MlEstimate estimate;
+  if (options.noOptimization) {
     const double userVariance = model.whiteNoiseVariance;
-    if (ArmaLikelihood(series, model, mode).status != 0) {
+    if (ArmaLikelihood(series, model, options.mode).status != 0) {
       SetNonCausal(series, model);
-      outcome = MlOutcome::kNonCausal;
+      estimate.outcome = MlOutcome::kNonCausal;
     } else {
       model.residualSsOverN = model.whiteNoiseVariance;
       model.whiteNoiseVariance = userVariance;
@@ -157,35 +165,64 @@ MlOutcome RunMaxLikelihood(UnivariateProject& project,
       if (invertible.status == 0)
         for (int j = 0; j < model.maOrder; ++j) model.theta[j] = invertible.theta[j];
     }
-    if (ArmaLikelihood(series, model, mode).status != 0) {
+    if (ArmaLikelihood(series, model, options.mode).status != 0) {
       SetNonCausal(series, model);
-      outcome = MlOutcome::kNonCausal;
+      estimate.outcome = MlOutcome::kNonCausal;
     } else {
       model.functionEvaluations = 0;
-      MinimizerOptions options;
-      options.stepTolerance = model.accuracy;
-      options.iterationLimit = model.iterationLimit;
-      options.progress = progress;
+      MinimizerOptions minimizer;
+      minimizer.stepTolerance = options.accuracy;
+      minimizer.iterationLimit = options.iterationLimit;
+      minimizer.progress = options.progress;
       const MinimizerSummary summary =
           Minimize([&](const std::vector<double>& x) { return MlObjective(series, model, x); },
-                   FreeValues(model), options);
+                   FreeValues(model), minimizer);
       SetFreeValues(model, summary.x);
-      project.iterationCount = summary.iterations;
-      model.stopCode = summary.stopCode;
-      if (ArmaLikelihood(series, model, mode).status != 0) {
+      estimate.iterations = summary.iterations;
+      estimate.stop = summary.stop;
+      if (ArmaLikelihood(series, model, options.mode).status != 0) {
         SetNonCausal(series, model);
-        outcome = MlOutcome::kNonCausal;
+        estimate.outcome = MlOutcome::kNonCausal;
       } else {
         model.residualSsOverN = model.whiteNoiseVariance;
         ComputeStandardErrors(model, summary.hessian, n);
         StoreRelationTargets(model);
-        if (summary.stopCode == kStopIterationLimit) outcome = MlOutcome::kIterationLimit;
+        if (summary.stop == MinimizerStop::kIterationLimit) estimate.outcome = MlOutcome::kIterationLimit;
+        if (summary.stop == MinimizerStop::kInterrupted) estimate.outcome = MlOutcome::kInterrupted;
       }
     }
   }
   StoreLikelihoodSummaries(series, model);
-  project.model = model;
-  return outcome;
+  estimate.coefficients = CombinedCoefficients(model);
+  estimate.relationCount = model.multRelationCount;
+  estimate.sigma2 = model.whiteNoiseVariance;
+  estimate.residualSsOverN = model.residualSsOverN;
+  estimate.reducedLikelihood = model.reducedLikelihood;
+  estimate.objective = model.objective;
+  estimate.minus2LogLikelihood = model.minus2LogLikelihood;
+  estimate.aicc = model.aicc;
+  estimate.bic = model.bic;
+  estimate.fpe = model.fpe;
+  estimate.standardErrors = model.standardErrors;
+  estimate.evaluations = model.functionEvaluations;
+  return estimate;
+}
+
+void StoreMlEstimate(const MlEstimate& estimate, ArmaModel& model) {
+  SetCombinedCoefficients(model, estimate.coefficients);
+  model.multRelationCount = estimate.relationCount;
+  model.whiteNoiseVariance = estimate.sigma2;
+  model.residualSsOverN = estimate.residualSsOverN;
+  model.reducedLikelihood = estimate.reducedLikelihood;
+  model.objective = estimate.objective;
+  model.minus2LogLikelihood = estimate.minus2LogLikelihood;
+  model.previousAicc = model.aicc;
+  model.aicc = estimate.aicc;
+  model.bic = estimate.bic;
+  model.fpe = estimate.fpe;
+  model.standardErrors = estimate.standardErrors;
+  model.stopCode = estimate.stop;
+  model.functionEvaluations = estimate.evaluations;
 }
 
 }  // namespace kora

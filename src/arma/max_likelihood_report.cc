@@ -12,15 +12,15 @@ namespace kora {
 
 namespace {
 
-const char* StopMessage(int code) {
-  switch (code) {
-    case 1:
+const char* StopMessage(MinimizerStop stop) {
+  switch (stop) {
+    case MinimizerStop::kGradient:
       return "Optimization stopped with gradient near zero.";
-    case 2:
+    case MinimizerStop::kStep:
       return "Optimization stopped within accuracy level.";
-    case 3:
+    case MinimizerStop::kNoLowerPoint:
       return "Uncertain minimum.";
-    case 4:
+    case MinimizerStop::kIterationLimit:
       return "Iteration limit exceeded.";
     default:
       return nullptr;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "linalg/cholesky.h"
 
@@ -81,6 +80,41 @@ class Run {
         probe[j] = x[j];
         hessian[i * k_ + j] = hessian[j * k_ + i] = (both - single[i] - single[j] + f) / (h[i] * h[j]);
       }
+    }
+    return hessian;
+  }
+
+  // Central differences at an objective precision eta: gradient steps
+  // eta^(1/3) max(|x|, 1), Hessian steps eta^(1/4) max(|x|, 1).
+  Vector CentralGradient(const Vector& x, double eta) {
+    Vector g(k_), probe = x;
+    for (int j = 0; j < k_; ++j) {
+      const double h = std::cbrt(eta) * std::max(std::fabs(x[j]), 1.0);
+      probe[j] = x[j] + h;
+      const double up = Evaluate(probe);
+      probe[j] = x[j] - h;
+      g[j] = (up - Evaluate(probe)) / (2.0 * h);
+      probe[j] = x[j];
+    }
+    return g;
+  }
+  Vector CentralHessian(const Vector& x, double f, double eta) {
+    Vector h(k_), hessian(static_cast<size_t>(k_) * k_), probe = x;
+    for (int i = 0; i < k_; ++i) h[i] = std::sqrt(std::sqrt(eta)) * std::max(std::fabs(x[i]), 1.0);
+    auto at = [&](int i, double si, int j, double sj) {
+      probe[i] += si * h[i];
+      probe[j] += sj * h[j];
+      const double value = Evaluate(probe);
+      probe[i] = x[i];
+      probe[j] = x[j];
+      return value;
+    };
+    for (int i = 0; i < k_; ++i) {
+      hessian[i * k_ + i] = (at(i, 2.0, i, 0.0) - 2.0 * f + at(i, -2.0, i, 0.0)) / (4.0 * h[i] * h[i]);
+      for (int j = 0; j < i; ++j)
+        hessian[i * k_ + j] = hessian[j * k_ + i] =
+            (at(i, 1.0, j, 1.0) - at(i, 1.0, j, -1.0) - at(i, -1.0, j, 1.0) + at(i, -1.0, j, -1.0)) /
+            (4.0 * h[i] * h[j]);
     }
     return hessian;
   }
@@ -193,14 +227,30 @@ LineSearchResult LineSearch(Run& run, const Vector& x, double f, const Vector& g
   }
 }
 
-void Report(const MinimizerOptions& options, const std::string& text) {
-  if (options.progress) options.progress(text);
-}
-
-std::string IterationText(int iteration) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%3d", iteration % 1000);
-  return buffer;
+// Newton steps from the quasi-Newton result with a careful Hessian: the
+// secant approximation is good enough to find the basin, not to land on the
+// minimum to many digits. Returns the Hessian used, or empty when none was
+// positive definite (x and f then stay).
+Vector Polish(Run& run, const MinimizerOptions& options, Vector& x, double& f) {
+  const int k = static_cast<int>(x.size());
+  Vector hessian = run.CentralHessian(x, f, options.polishPrecision), l;
+  if (!CholeskyFactor(hessian, k, l)) return {};
+  for (int step = 0; step < options.polishSteps; ++step) {
+    Vector p = run.CentralGradient(x, options.polishPrecision);
+    CholeskySolve(l, k, p);
+    Vector trial(k);
+    double relativeStep = 0.0;
+    for (int i = 0; i < k; ++i) {
+      trial[i] = x[i] - p[i];
+      relativeStep = std::max(relativeStep, std::fabs(p[i]) / std::max(std::fabs(trial[i]), 1.0));
+    }
+    const double ft = run.Evaluate(trial);
+    if (!(ft <= f)) break;  // at the noise level of the objective
+    x = std::move(trial);
+    f = ft;
+    if (relativeStep <= options.polishTolerance) break;
+  }
+  return hessian;
 }
 
 }  // namespace
@@ -235,12 +285,12 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
     grad = run.Gradient(at, value);
     return relativeGradient(at, grad, value) <= options.gradientTolerance;
   };
-  Report(options, "ITERATION");
-  int code = 0, maxStepsInRow = 0, iteration = 0;
-  if (k == 0 || gradientConverged(x, g, f)) code = kStopGradient;
-  while (code == 0) {
+  using enum MinimizerStop;
+  MinimizerStop code = kNone;
+  int maxStepsInRow = 0, iteration = 0;
+  if (k == 0 || gradientConverged(x, g, f)) code = kGradient;
+  while (code == kNone) {
     ++iteration;
-    Report(options, IterationText(iteration));
     Vector p = NewtonStep(Cholesky(h, k), g, k);
     LineSearchResult step = LineSearch(run, x, f, g, p, maxStep, options.stepTolerance);
     if (step.failed && !run.central()) {
@@ -251,7 +301,7 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
       step = LineSearch(run, x, f, g, p, maxStep, options.stepTolerance);
     }
     if (step.failed) {
-      code = kStopNoLowerPoint;
+      code = kNoLowerPoint;
       break;
     }
     Vector gNew = run.Gradient(step.x, step.f);
@@ -261,13 +311,13 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
           std::max(relativeStep, std::fabs(step.x[i] - x[i]) / std::max(std::fabs(step.x[i]), 1.0));
     maxStepsInRow = step.maxTaken ? maxStepsInRow + 1 : 0;
     if (gradientConverged(step.x, gNew, step.f))
-      code = kStopGradient;
+      code = kGradient;
     else if (relativeStep <= options.stepTolerance)
-      code = kStopStep;
+      code = kStep;
     else if (iteration >= options.iterationLimit)
-      code = kStopIterationLimit;
+      code = kIterationLimit;
     else if (maxStepsInRow >= 5)
-      code = kStopMaxSteps;
+      code = kMaxSteps;
     // BFGS update of the Hessian, skipped when the curvature is not clearly positive.
     Vector s(k), y(k), hs(k, 0.0);
     for (int i = 0; i < k; ++i) {
@@ -286,11 +336,16 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
     x = step.x;
     f = step.f;
     g = gNew;
+    if (options.progress && !options.progress({iteration, f, Norm(g)}) && code == kNone) code = kInterrupted;
+  }
+  if (k > 0 && options.polishSteps > 0 && (code == kGradient || code == kStep || code == kNoLowerPoint)) {
+    Vector polished = Polish(run, options, x, f);
+    if (!polished.empty()) h = std::move(polished);
   }
   summary.x = std::move(x);
   summary.f = f;
   summary.hessian = std::move(h);
-  summary.stopCode = code;
+  summary.stop = code;
   summary.iterations = iteration;
   summary.evaluations = run.evaluations();
   return summary;

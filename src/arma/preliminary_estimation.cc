@@ -69,7 +69,6 @@ int MinimumAiccOrder(const std::vector<double>& x, int method) {
   double best = WhiteNoiseAicc(x);
   int bestOrder = 0;
   ArmaModel model;
-  model.innovTolerance = 1.0e-4;
   for (int p = 1; p <= std::min(n - 3, 26); ++p) {
     const PreliminaryFit fit = method == kBurgMinAicc ? BurgFit(x, p) : YuleWalkerFit(x, p);
     if (!fit.ok) continue;
@@ -83,14 +82,14 @@ int MinimumAiccOrder(const std::vector<double>& x, int method) {
   return bestOrder;
 }
 
-PreliminaryOutcome RunPreliminaryEstimation(UnivariateProject& project, const PreliminaryRequest& input) {
-  const std::vector<double> x = WorkingSeries(project);
+PreliminaryEstimate EstimatePreliminary(const std::vector<double>& x, const PreliminaryRequest& input) {
+  PreliminaryEstimate estimate;
   const int n = static_cast<int>(x.size());
   PreliminaryRequest request = input;
   const bool search = request.method == kYuleWalkerMinAicc || request.method == kBurgMinAicc;
   double sumSquares = 0.0;
   for (double v : x) sumSquares += v * v;
-  if (n < 3 || !(sumSquares > 0.0) || !std::isfinite(sumSquares)) return PreliminaryOutcome::kFailed;
+  if (n < 3 || !(sumSquares > 0.0) || !std::isfinite(sumSquares)) return estimate;
   if (search) {
     request.q = 0;
     request.p = MinimumAiccOrder(x, request.method);
@@ -103,33 +102,53 @@ PreliminaryOutcome RunPreliminaryEstimation(UnivariateProject& project, const Pr
   } else {
     fit = Fit(x, request, acvfCount);
   }
-  if (!fit.ok) return PreliminaryOutcome::kFailed;
+  if (!fit.ok) return estimate;
 
-  ArmaModel model = project.model;
+  ArmaModel model;
   SetFittedModel(model, fit.phi, fit.theta);
-  model.innovTolerance = 1.0e-4;
-  model.estimationMode = kMaximumLikelihood;
   bool nonCausal = false;
   if (ArmaLikelihood(x, model, kMaximumLikelihood).status != 0) {
     nonCausal = true;
     std::vector<double> phi(request.p, kNonCausalValue), theta(request.q, kNonCausalValue);
     SetFittedModel(model, phi, theta);
-    if (ArmaLikelihood(x, model, kMaximumLikelihood).status != 0) return PreliminaryOutcome::kFailed;
+    if (ArmaLikelihood(x, model, kMaximumLikelihood).status != 0) return estimate;
   }
   model.residualSsOverN = model.whiteNoiseVariance;
   StoreLikelihoodSummaries(x, model);
-  model.standardErrors.fill(0.0);
-  const bool ratios = !nonCausal && !fit.ratios.empty();
-  if (ratios) std::copy(fit.ratios.begin(), fit.ratios.end(), model.standardErrors.begin());
-  if (!std::isfinite(model.minus2LogLikelihood) || !std::isfinite(model.aicc))
-    return PreliminaryOutcome::kFailed;
+  if (!std::isfinite(model.minus2LogLikelihood) || !std::isfinite(model.aicc)) return estimate;
 
-  project.model = model;
-  project.preliminary.prelimMethod = input.method;
-  project.preliminary.acvfCount = acvfCount;
-  project.preliminary.methodWnVariance = fit.methodWnVariance;
-  project.preliminary.ratiosAvailable = ratios;
-  return nonCausal ? PreliminaryOutcome::kNonCausal : PreliminaryOutcome::kDone;
+  estimate.outcome = nonCausal ? PreliminaryOutcome::kNonCausal : PreliminaryOutcome::kDone;
+  estimate.phi.assign(model.phi.begin(), model.phi.begin() + model.arOrder);
+  estimate.theta.assign(model.theta.begin(), model.theta.begin() + model.maOrder);
+  estimate.sigma2 = model.whiteNoiseVariance;
+  estimate.reducedLikelihood = model.reducedLikelihood;
+  estimate.minus2LogLikelihood = model.minus2LogLikelihood;
+  estimate.aicc = model.aicc;
+  estimate.bic = model.bic;
+  estimate.fpe = model.fpe;
+  if (!nonCausal) estimate.ratios = fit.ratios;
+  estimate.settings.prelimMethod = input.method;
+  estimate.settings.acvfCount = acvfCount;
+  estimate.settings.methodWnVariance = fit.methodWnVariance;
+  estimate.settings.ratiosAvailable = !estimate.ratios.empty();
+  return estimate;
+}
+
+void StorePreliminaryEstimate(const PreliminaryEstimate& estimate, UnivariateProject& project) {
+  ArmaModel& model = project.model;
+  SetFittedModel(model, estimate.phi, estimate.theta);
+  model.innovTolerance = 1.0e-4;
+  model.estimationMode = kMaximumLikelihood;
+  model.whiteNoiseVariance = model.residualSsOverN = estimate.sigma2;
+  model.reducedLikelihood = model.objective = estimate.reducedLikelihood;
+  model.minus2LogLikelihood = estimate.minus2LogLikelihood;
+  model.previousAicc = model.aicc;
+  model.aicc = estimate.aicc;
+  model.bic = estimate.bic;
+  model.fpe = estimate.fpe;
+  model.standardErrors.fill(0.0);
+  std::copy(estimate.ratios.begin(), estimate.ratios.end(), model.standardErrors.begin());
+  project.preliminary = estimate.settings;
 }
 
 }  // namespace kora

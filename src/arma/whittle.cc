@@ -124,45 +124,65 @@ PatternSearchResult HookeJeeves(const std::function<double(const std::vector<dou
   return result;
 }
 
-void RunWhittleEstimation(UnivariateProject& project) {
-  ArmaModel& model = project.model;
-  const std::vector<double> series = WorkingSeries(project);
+WhittleEstimate EstimateWhittle(const std::vector<double>& series, const ArmaModel& model,
+                                const WhittleOptions& options) {
+  WhittleEstimate estimate;
   const int n = static_cast<int>(series.size());
   const int p = model.arOrder, q = model.maOrder;
   const std::vector<double> periodogram = FourierPeriodogram(series);
   std::vector<double> start = CombinedCoefficients(model);
-  const bool withD = model.estimateD;
+  const bool withD = options.estimateD;
   if (withD) start.push_back(model.fractionalD);
   auto split = [&](const std::vector<double>& x) {
     return std::vector<double>(x.begin(), x.begin() + p + q);
   };
   auto dOf = [&](const std::vector<double>& x) { return withD ? x.back() : model.fractionalD; };
-  if (model.noOptimization) {
-    const WhittleValue value = WhittleObjective(periodogram, n, start, p, q, model.fractionalD);
+  if (options.noOptimization) {
+    const WhittleValue value = WhittleObjective(periodogram, n, split(start), p, q, model.fractionalD);
     const double sigma2 = model.whiteNoiseVariance;
-    model.residualSsOverN = value.sigma2;
-    model.reducedLikelihood = value.w;
+    estimate.evaluatedOnly = true;
+    estimate.sigma2 = value.sigma2;
+    estimate.objective = value.w;
+    estimate.minus2LogLikelihood = model.minus2LogLikelihood;
     if (value.w < kInadmissible && value.sigma2 > 0.0)
-      model.minus2LogLikelihood = n * (value.sigma2 / sigma2 + std::log(kTwoPi) + value.w + std::log(sigma2) -
-                                       std::log(value.sigma2));
-    return;
+      estimate.minus2LogLikelihood = n * (value.sigma2 / sigma2 + std::log(kTwoPi) + value.w +
+                                          std::log(sigma2) - std::log(value.sigma2));
+    return estimate;
   }
-  if (model.fractionalStep <= 1.0e-12) model.fractionalStep = 0.1;
   const PatternSearchResult best = HookeJeeves(
       [&](const std::vector<double>& x) {
         return WhittleObjective(periodogram, n, split(x), p, q, dOf(x)).w;
       },
-      start, model.fractionalStep);
+      start, options.step);
   const WhittleValue value = WhittleObjective(periodogram, n, split(best.x), p, q, dOf(best.x));
-  if (!(value.w < kInadmissible)) return;  // the start itself was inadmissible: nothing changes
-  SetCombinedCoefficients(model, split(best.x));
-  model.fractionalD = dOf(best.x);
-  model.whiteNoiseVariance = model.residualSsOverN = value.sigma2;
-  model.reducedLikelihood = value.w;
-  model.functionEvaluations = best.evaluations;
-  model.minus2LogLikelihood = n * (value.w + std::log(kTwoPi) + 1.0);
+  if (!(value.w < kInadmissible)) return estimate;  // the start itself was inadmissible
+  estimate.changed = true;
+  estimate.coefficients = split(best.x);
+  estimate.d = dOf(best.x);
+  estimate.sigma2 = value.sigma2;
+  estimate.objective = value.w;
+  estimate.evaluations = best.evaluations;
+  estimate.minus2LogLikelihood = n * (value.w + std::log(kTwoPi) + 1.0);
+  estimate.aic = estimate.minus2LogLikelihood + 2.0 * (p + q + 1) + (withD ? 2.0 : 0.0);
+  return estimate;
+}
+
+void StoreWhittleEstimate(const WhittleEstimate& estimate, ArmaModel& model) {
+  if (estimate.evaluatedOnly) {
+    model.residualSsOverN = estimate.sigma2;
+    model.reducedLikelihood = estimate.objective;
+    model.minus2LogLikelihood = estimate.minus2LogLikelihood;
+    return;
+  }
+  if (!estimate.changed) return;
+  SetCombinedCoefficients(model, estimate.coefficients);
+  model.fractionalD = estimate.d;
+  model.whiteNoiseVariance = model.residualSsOverN = estimate.sigma2;
+  model.reducedLikelihood = estimate.objective;
+  model.functionEvaluations = estimate.evaluations;
+  model.minus2LogLikelihood = estimate.minus2LogLikelihood;
   model.previousAicc = model.aicc;
-  model.aicc = model.minus2LogLikelihood + 2.0 * (p + q + 1) + (withD ? 2.0 : 0.0);
+  model.aicc = estimate.aic;
 }
 
 }  // namespace kora

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "project/univariate_project.h"
+#include "arma/arma_model.h"
 
 namespace kora {
 
@@ -35,9 +35,30 @@ struct PatternSearchResult {
 PatternSearchResult HookeJeeves(const std::function<double(const std::vector<double>&)>& f,
                                 std::vector<double> x0, double step);
 
+struct WhittleOptions {
+  bool noOptimization = false;  // only evaluate W at the model
+  bool estimateD = true;        // false: d stays fixed
+  double step = 0.1;            // initial step of the pattern search
+};
+
+// What a Whittle fit gives back for the project to store.
+struct WhittleEstimate {
+  bool changed = false;              // false: the start was inadmissible, nothing to store
+  bool evaluatedOnly = false;        // noOptimization: only the likelihood fields are set
+  std::vector<double> coefficients;  // phi(1..p) then theta(1..q)
+  double d = 0.0;
+  double sigma2 = 0.0;     // sigma2_W
+  double objective = 0.0;  // W
+  double minus2LogLikelihood = 0.0;
+  double aic = 0.0;  // + 2(p+q+1), + 2 when d is estimated
+  int evaluations = 0;
+};
+
 // The fractional model's estimation (or, with noOptimization, its Whittle
-// evaluation) on the project's working series; stores coefficients, d,
-// sigma2 and the Whittle -2Log(Likelihood) and AIC.
-void RunWhittleEstimation(UnivariateProject& project);
+// evaluation, whose -2Log(Likelihood) uses the model's own sigma2) on the
+// working series.
+WhittleEstimate EstimateWhittle(const std::vector<double>& series, const ArmaModel& model,
+                                const WhittleOptions& options);
+void StoreWhittleEstimate(const WhittleEstimate& estimate, ArmaModel& model);
 
 }  // namespace kora

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <random>
 
 #include "arma/likelihood.h"
 #include "arma/model_acvf.h"
 #include "arma_test_data.h"
+#include "linalg/cholesky.h"
+#include "transform/transform_ops.h"
 
 namespace kora {
 namespace {
@@ -35,25 +36,15 @@ std::vector<double> Simulate(const ArmaModel& model, int n, unsigned seed) {
 std::pair<double, double> QuadraticFormAndLogDet(const std::vector<double>& gamma,
                                                  const std::vector<double>& x) {
   const int n = static_cast<int>(x.size());
-  std::vector<std::vector<double>> l(n, std::vector<double>(n, 0.0));
-  double logDet = 0;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j <= i; ++j) {
-      double sum = std::abs(i - j) < static_cast<int>(gamma.size()) ? gamma[std::abs(i - j)] : 0.0;
-      for (int k = 0; k < j; ++k) sum -= l[i][k] * l[j][k];
-      l[i][j] = i == j ? std::sqrt(sum) : sum / l[j][j];
-    }
-    logDet += 2 * std::log(l[i][i]);
-  }
-  std::vector<double> y(n);
+  std::vector<double> g(static_cast<size_t>(n) * n), l;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) g[i * n + j] = gamma[std::abs(i - j)];
+  EXPECT_TRUE(CholeskyFactor(g, n, l));
+  std::vector<double> solved = x;
+  CholeskySolve(l, n, solved);
   double quad = 0;
-  for (int i = 0; i < n; ++i) {
-    double sum = x[i];
-    for (int k = 0; k < i; ++k) sum -= l[i][k] * y[k];
-    y[i] = sum / l[i][i];
-    quad += y[i] * y[i];
-  }
-  return {quad, logDet};
+  for (int i = 0; i < n; ++i) quad += x[i] * solved[i];
+  return {quad, CholeskyLogDeterminant(l, n)};
 }
 
 TEST(ArmaLikelihood, ReproducesExactMaximumLikelihoodFitsOfR) {
@@ -63,52 +54,78 @@ TEST(ArmaLikelihood, ReproducesExactMaximumLikelihoodFitsOfR) {
     const std::vector<double> x = MeanCorrected(ReadSeries(fit["series"]));
     ASSERT_EQ(static_cast<int>(x.size()), fit["n"].get<int>());
     ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
-    // The steady-state cut-off freezes r(t) - 1 at about the tolerance: the
-    // tolerance of maximum likelihood estimation stays within 1e-5, a fine one
-    // gives the exact value.
-    model.innovTolerance = 5.0e-5;
-    ASSERT_EQ(ArmaLikelihood(x, model, kMaximumLikelihood).status, 0);
-    const double sigma2 = fit["sigma2"];
-    EXPECT_NEAR(model.whiteNoiseVariance, sigma2, 1e-5 * sigma2);
-    model.innovTolerance = 1.0e-10;
     const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
     ASSERT_EQ(out.status, 0);
-    EXPECT_NEAR(model.whiteNoiseVariance, sigma2, 1e-6 * sigma2);
+    const double sigma2 = fit["sigma2"];
+    EXPECT_NEAR(model.whiteNoiseVariance, sigma2, 1e-9 * sigma2);
     EXPECT_DOUBLE_EQ(model.objective, model.reducedLikelihood);
     // The reference uses exact pi; the summaries take 2 pi as 6.28318.
     const int n = out.n;
     const double m2 =
         Minus2LogLikelihood(n, model.whiteNoiseVariance, model.whiteNoiseVariance, model.reducedLikelihood);
     const double exactPiShift = n * (std::log(2 * M_PI) - std::log(6.28318));
-    EXPECT_NEAR(m2 + exactPiShift, fit["m2loglik"].get<double>(), 1e-6 * fit["m2loglik"].get<double>());
+    EXPECT_NEAR(m2 + exactPiShift, fit["m2loglik"].get<double>(), 1e-9 * fit["m2loglik"].get<double>());
     const int k = model.arOrder + model.maOrder;
-    EXPECT_NEAR(Aicc(m2, n, k) + exactPiShift, fit["aicc"].get<double>(), 1e-6 * fit["aicc"].get<double>());
+    EXPECT_NEAR(Aicc(m2, n, k) + exactPiShift, fit["aicc"].get<double>(), 1e-9 * fit["aicc"].get<double>());
   }
 }
 
-TEST(ArmaLikelihood, AgreesWithTheDenseGaussianDensity) {
+// Expects the evaluation of the model on x to equal the dense Gaussian
+// likelihood of the model's covariance matrix (relations applied).
+void ExpectDenseLikelihood(ArmaModel model, const std::vector<double>& x) {
+  const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
+  ASSERT_EQ(out.status, 0);
+  std::vector<double> c = CombinedCoefficients(model);
+  ApplyRelations(model, c);
+  std::vector<double> gamma;
+  const int n = static_cast<int>(x.size());
+  if (model.arOrder == 0)
+    gamma = MaAcvf(n, model.maOrder, c.data(), 1.0);
+  else
+    ASSERT_EQ(ModelAcvf(n, kAcvfCompute, c, model.arOrder, model.maOrder, 1.0, gamma), 0);
+  const auto [quad, logDet] = QuadraticFormAndLogDet(gamma, x);
+  // -2 ln L at sigma2 = S/n, up to the constant n ln 2pi + n.
+  const double dense = n * std::log(quad / n) + logDet;
+  EXPECT_NEAR(n * std::log(out.s / n) + out.logSum, dense, 1e-9 * std::fabs(dense) + 1e-9);
+  EXPECT_NEAR(model.whiteNoiseVariance, quad / n, 1e-9 * quad / n);
+}
+
+TEST(ArmaLikelihood, EqualsTheDenseGaussianLikelihood) {
   const std::vector<std::pair<std::vector<double>, std::vector<double>>> models = {
       {{0.5, -0.3}, {0.4, 0.2, -0.3}}, {{0.9, -0.2, 0.1}, {0.6}}, {{}, {0.8, -0.5}}, {{-0.7}, {}}, {{}, {}}};
   for (const auto& [phi, theta] : models) {
-    ArmaModel model = ModelOf(phi, theta, 2.0);
-    const std::vector<double> x = Simulate(model, 45, 7);
-    model.innovTolerance = 0.0;
-    const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
-    ASSERT_EQ(out.status, 0);
-    std::vector<double> gamma;
-    if (model.arOrder == 0) {
-      gamma = MaAcvf(50, model.maOrder, model.theta.data(), 1.0);
-    } else {
-      ASSERT_EQ(
-          ModelAcvf(50, kAcvfCompute, CombinedCoefficients(model), model.arOrder, model.maOrder, 1.0, gamma),
-          0);
-    }
-    const auto [quad, logDet] = QuadraticFormAndLogDet(gamma, x);
-    EXPECT_NEAR(out.s, quad, 1e-9 * quad);
-    EXPECT_NEAR(out.logSum, logDet, 1e-9);
-    EXPECT_NEAR(model.whiteNoiseVariance, quad / x.size(), 1e-9 * quad);
-    EXPECT_NEAR(model.reducedLikelihood, std::log(quad / x.size()) + logDet / x.size(), 1e-9);
+    const ArmaModel model = ModelOf(phi, theta, 2.0);
+    ExpectDenseLikelihood(model, Simulate(model, 45, 7));
   }
+  // MA roots approaching the unit circle, real and complex, with and without
+  // an AR part: the recursion converges ever more slowly.
+  const int n = 400;
+  int settled = 0;
+  for (const double radius : {0.8, 0.95, 0.999}) {
+    SCOPED_TRACE(radius);
+    for (const ArmaModel& model :
+         {ModelOf({}, {radius}), ModelOf({0.5}, {-radius}),
+          ModelOf({}, {-2 * radius * std::cos(1.0), radius * radius}), ModelOf({}, {0, 0, 0, -radius})}) {
+      ArmaModel evaluated = model;
+      ExpectDenseLikelihood(model, Simulate(model, n, 13));
+      ArmaLikelihood(Simulate(model, n, 13), evaluated, kMaximumLikelihood);
+      if (evaluated.convergeIndex < n) ++settled;
+    }
+  }
+  EXPECT_GE(settled, 5);  // the steady state is taken where it is reached
+  // The airline model of log air passengers differenced at lags 12 and 1: an
+  // MA(13) with theta2..theta11 fixed at 0 and theta13 = theta1 theta12.
+  UnivariateProject project;
+  project.series = project.untransformedSeries = ReadSeries("air_passengers");
+  ASSERT_TRUE(PushBoxCox(project, 0.0));
+  ASSERT_TRUE(PushDifference(project, 12));
+  ASSERT_TRUE(PushDifference(project, 1));
+  ArmaModel airline = ModelOf({}, {-0.4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -0.55, 0});
+  airline.multRelationCount = 1;
+  airline.multRelationTarget[0] = 13;
+  airline.multRelationFactor1[0] = 1;
+  airline.multRelationFactor2[0] = 12;
+  ExpectDenseLikelihood(airline, WorkingSeries(project));
 }
 
 TEST(ArmaLikelihood, ClosedFormsAndModes) {
@@ -175,26 +192,22 @@ TEST(ArmaLikelihood, MultiplicativeRelationsAreAppliedBeforeTheEvaluation) {
   EXPECT_DOUBLE_EQ(related.reducedLikelihood, direct.reducedLikelihood);
 }
 
-TEST(ArmaLikelihood, SteadyStateKeepsLongSeriesLinear) {
+TEST(ArmaLikelihood, SteadyStateIsTakenOnlyAtTheLimit) {
   ArmaModel model = ModelOf({0.7}, {0.5, -0.3});
-  const std::vector<double> x = Simulate(model, 400000, 11);
-  model.innovTolerance = 5.0e-5;
-  const auto start = std::chrono::steady_clock::now();
+  const std::vector<double> x = Simulate(model, 100000, 11);
   const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ASSERT_EQ(out.status, 0);
-  EXPECT_LT(model.convergeIndex, 60);
+  EXPECT_LT(model.convergeIndex, 200);
   EXPECT_GT(model.convergeIndex, 4);
-  EXPECT_NEAR(model.whiteNoiseVariance, 1.0, 0.01);
-  EXPECT_LT(seconds, 5.0);
+  EXPECT_NEAR(model.whiteNoiseVariance, 1.0, 0.02);
 
   // theta = 1 is not invertible: still evaluated, r(n) decreasing towards 1,
-  // and no steady state within a short series at a fine tolerance.
+  // and no steady state at all.
   ArmaModel unit = ModelOf({}, {1.0});
   const std::vector<double> y = Simulate(unit, 300, 5);
   const std::vector<double> gamma = MaAcvf(2, 1, unit.theta.data(), 1.0);
   InnovationsKernel kappa(CombinedCoefficients(unit), 0, 1, gamma);
-  const InnovationsResult run = InnovationsAlgorithm(kappa, y, CombinedCoefficients(unit), 1.0e-7, false);
+  const InnovationsResult run = InnovationsAlgorithm(kappa, y, CombinedCoefficients(unit), {});
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(run.convergeIndex, 300);
   for (int t = 1; t <= 300; ++t) EXPECT_LT(run.r[t], run.r[t - 1]);
@@ -222,7 +235,6 @@ TEST(ArmaLikelihood, ForecastModeMatchesR) {
   const auto& forecast = reference["forecast_nile_ARMA(1,1)"];
   const std::vector<double> x = MeanCorrected(ReadSeries("nile"));
   ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
-  model.innovTolerance = 1e-9;
   const LikelihoodOutcome out = ArmaLikelihood(x, model, 10);
   ASSERT_EQ(out.status, 0);
   const auto pred = forecast["pred_mean_corrected"].get<std::vector<double>>();

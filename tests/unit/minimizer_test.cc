@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace kora {
@@ -55,43 +54,63 @@ TEST(Minimizer, FindsMinimaOfStandardFunctions) {
 }
 
 TEST(Minimizer, TerminationCodesAndProgress) {
-  std::vector<std::string> progress;
+  using enum MinimizerStop;
+  std::vector<MinimizerProgress> progress;
   MinimizerOptions options;
   options.iterationLimit = 3;
   options.stepTolerance = 1e-12;
-  options.progress = [&](const std::string& text) { progress.push_back(text); };
+  options.progress = [&](const MinimizerProgress& step) {
+    progress.push_back(step);
+    return true;
+  };
   MinimizerSummary limited = Minimize(Rosenbrock, {-1.2, 1.0}, options);
-  EXPECT_EQ(limited.stopCode, kStopIterationLimit);
+  EXPECT_EQ(limited.stop, kIterationLimit);
   EXPECT_EQ(limited.iterations, 3);
-  ASSERT_EQ(progress.size(), 4u);
-  EXPECT_EQ(progress[0], "ITERATION");
-  EXPECT_EQ(progress[1], "  1");
-  EXPECT_EQ(progress[3], "  3");
-
-  // A loose accuracy stops on the step test.
+  ASSERT_EQ(progress.size(), 3u);
+  EXPECT_EQ(progress[0].iteration, 1);
+  EXPECT_EQ(progress[2].iteration, 3);
+  EXPECT_EQ(progress[2].objective, limited.f);
+  EXPECT_GT(progress[0].objective, progress[2].objective);
+  EXPECT_GT(progress[2].gradientNorm, 0.0);
+  // A callback that asks to stop ends the run at the point reached.
   options.iterationLimit = 100;
+  options.progress = [](const MinimizerProgress& step) { return step.iteration < 2; };
+  MinimizerSummary interrupted = Minimize(Rosenbrock, {-1.2, 1.0}, options);
+  EXPECT_EQ(interrupted.stop, kInterrupted);
+  EXPECT_EQ(interrupted.iterations, 2);
+  EXPECT_EQ(interrupted.f, Rosenbrock(interrupted.x));
+
+  // A loose accuracy stops on the step test; the Newton polish then finds
+  // the minimum all the same (in x to the square root of f's precision).
   options.stepTolerance = 0.05;
   options.progress = nullptr;
   auto bowl = [](const std::vector<double>& x) { return std::cosh(x[0] - 0.3) + std::cosh(x[1]); };
-  EXPECT_EQ(Minimize(bowl, {2.0, -1.5}, options).stopCode, kStopStep);
+  const MinimizerSummary loose = Minimize(bowl, {2.0, -1.5}, options);
+  EXPECT_EQ(loose.stop, kStep);
+  EXPECT_NEAR(loose.x[0], 0.3, 1e-7);
+  EXPECT_NEAR(loose.x[1], 0.0, 1e-7);
+  EXPECT_NEAR(loose.hessian[0], 1.0, 1e-3);  // the polish's Hessian: cosh'' = 1 near the minimum
+  options.polishSteps = 0;
+  EXPECT_GT(std::fabs(Minimize(bowl, {2.0, -1.5}, options).x[0] - 0.3), 1e-7);
+  options.polishSteps = MinimizerOptions{}.polishSteps;
 
   // A quadratic solved to a tight accuracy ends on the gradient test (the
   // central-difference gradient of a quadratic vanishes at its minimum).
   options.stepTolerance = 1e-12;
   auto quadratic = [](const std::vector<double>& x) { return (x[0] - 1) * (x[0] - 1) + 3 * x[1] * x[1]; };
-  EXPECT_EQ(Minimize(quadratic, {2.0, 1.0}, options).stopCode, kStopGradient);
+  EXPECT_EQ(Minimize(quadratic, {2.0, 1.0}, options).stop, kGradient);
 
   // Unbounded below along a line: maximum steps in a row.
   auto slope = [](const std::vector<double>& x) { return -x[0]; };
   options.maxStep = 1.0;
-  EXPECT_EQ(Minimize(slope, {0.0}, options).stopCode, kStopMaxSteps);
+  EXPECT_EQ(Minimize(slope, {0.0}, options).stop, kMaxSteps);
 
   // A function that is flat to noise everywhere except at the start: no lower point.
   auto plateau = [](const std::vector<double>& x) {
     return std::fabs(x[0]) < 1e-9 ? 0.0 : 1.0 + 1e-3 * x[0];
   };
   options.maxStep = 0.0;
-  EXPECT_EQ(Minimize(plateau, {0.0}, options).stopCode, kStopNoLowerPoint);
+  EXPECT_EQ(Minimize(plateau, {0.0}, options).stop, kNoLowerPoint);
 }
 
 }  // namespace
