@@ -146,18 +146,19 @@ std::vector<double> LaggedProductSums(const std::vector<double>& x, double mean,
   for (std::int64_t t = 0; t < n; ++t) buffer[t] = x[t] - mean;
   auto* spectrum = reinterpret_cast<fftw_complex*>(buffer.data());
   const int size = static_cast<int>(length);
+  // One plan at a time (planning with FFTW_ESTIMATE leaves the array alone):
+  // the library's own work space for the two never adds up.
   fftw_plan forward = fftw_plan_dft_r2c_1d(size, buffer.data(), spectrum, FFTW_ESTIMATE);
-  fftw_plan backward = fftw_plan_dft_c2r_1d(size, spectrum, buffer.data(), FFTW_ESTIMATE);
-  // Planning with FFTW_ESTIMATE leaves the arrays alone.
   fftw_execute(forward);
+  fftw_destroy_plan(forward);
   for (std::int64_t j = 0; j <= length / 2; ++j) {
     double& re = spectrum[j][0];
     double& im = spectrum[j][1];
     re = re * re + im * im;
     im = 0.0;
   }
+  fftw_plan backward = fftw_plan_dft_c2r_1d(size, spectrum, buffer.data(), FFTW_ESTIMATE);
   fftw_execute(backward);
-  fftw_destroy_plan(forward);
   fftw_destroy_plan(backward);
   const double scale = 1.0 / static_cast<double>(length);
   for (std::int64_t h = 0; h <= lags; ++h) sums[h] = buffer[h] * scale;
