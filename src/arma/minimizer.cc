@@ -60,9 +60,9 @@ class Run {
     return g;
   }
 
-  // Second differences with steps noise^(1/3) max(|x|, 1).
-  Vector Hessian(const Vector& x, double f) {
-    const double root = std::cbrt(noise_);
+  // Forward second differences with steps eta^(1/3) max(|x|, 1).
+  Vector Hessian(const Vector& x, double f, double eta) {
+    const double root = std::cbrt(eta);
     Vector h(k_), single(k_), hessian(static_cast<size_t>(k_) * k_);
     Vector probe = x;
     for (int i = 0; i < k_; ++i) {
@@ -84,8 +84,7 @@ class Run {
     return hessian;
   }
 
-  // Central differences at an objective precision eta: gradient steps
-  // eta^(1/3) max(|x|, 1), Hessian steps eta^(1/4) max(|x|, 1).
+  // Central differences with steps eta^(1/3) max(|x|, 1).
   Vector CentralGradient(const Vector& x, double eta) {
     Vector g(k_), probe = x;
     for (int j = 0; j < k_; ++j) {
@@ -98,27 +97,6 @@ class Run {
     }
     return g;
   }
-  Vector CentralHessian(const Vector& x, double f, double eta) {
-    Vector h(k_), hessian(static_cast<size_t>(k_) * k_), probe = x;
-    for (int i = 0; i < k_; ++i) h[i] = std::sqrt(std::sqrt(eta)) * std::max(std::fabs(x[i]), 1.0);
-    auto at = [&](int i, double si, int j, double sj) {
-      probe[i] += si * h[i];
-      probe[j] += sj * h[j];
-      const double value = Evaluate(probe);
-      probe[i] = x[i];
-      probe[j] = x[j];
-      return value;
-    };
-    for (int i = 0; i < k_; ++i) {
-      hessian[i * k_ + i] = (at(i, 2.0, i, 0.0) - 2.0 * f + at(i, -2.0, i, 0.0)) / (4.0 * h[i] * h[i]);
-      for (int j = 0; j < i; ++j)
-        hessian[i * k_ + j] = hessian[j * k_ + i] =
-            (at(i, 1.0, j, 1.0) - at(i, 1.0, j, -1.0) - at(i, -1.0, j, 1.0) + at(i, -1.0, j, -1.0)) /
-            (4.0 * h[i] * h[j]);
-    }
-    return hessian;
-  }
-
   bool central() const { return central_; }
   void UseCentral() { central_ = true; }
   int evaluations() const { return evaluations_; }
@@ -233,7 +211,7 @@ LineSearchResult LineSearch(Run& run, const Vector& x, double f, const Vector& g
 // positive definite (x and f then stay).
 Vector Polish(Run& run, const MinimizerOptions& options, Vector& x, double& f) {
   const int k = static_cast<int>(x.size());
-  Vector hessian = run.CentralHessian(x, f, options.polishPrecision), l;
+  Vector hessian = run.Hessian(x, f, options.polishPrecision), l;
   if (!CholeskyFactor(hessian, k, l)) return {};
   for (int step = 0; step < options.polishSteps; ++step) {
     Vector p = run.CentralGradient(x, options.polishPrecision);
@@ -266,7 +244,7 @@ MinimizerSummary Minimize(const Objective& objective, std::vector<double> x0,
   Vector h(static_cast<size_t>(k) * k, 0.0);
   for (int i = 0; i < k; ++i) h[i * k + i] = 1.0;
   if (options.differenceHessianStart && k > 0) {
-    Vector start = run.Hessian(x, f);
+    Vector start = run.Hessian(x, f, run.noise());
     if (PositiveDefinite(start, k)) h = std::move(start);
   }
   const double maxStep = options.maxStep > 0.0 ? options.maxStep : 1000.0 * std::max(Norm(x), 1.0);

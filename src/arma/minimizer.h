@@ -37,14 +37,16 @@ struct MinimizerOptions {
   // definite (else the identity): better scaled first steps.
   bool differenceHessianStart = true;
   // Newton polish after a stop by code 1, 2 or 3: at most polishSteps Newton
-  // steps with central differences whose steps assume the objective exact to
-  // polishPrecision (gradient steps polishPrecision^(1/3) max(|x(i)|, 1),
-  // Hessian steps polishPrecision^(1/4) max(|x(i)|, 1)). It ends when the
-  // relative step falls below polishTolerance or a step does not lower f; the
-  // point and Hessian returned are then the polished ones. 0 steps: none.
+  // steps on a forward-difference Hessian and central-difference gradients
+  // whose steps assume the objective exact to polishPrecision (steps
+  // polishPrecision^(1/3) max(|x(i)|, 1); the Hessian is then good to about
+  // 1e-4 relative). It ends after a relative step below polishTolerance (what
+  // is left is about that step times the Hessian's error) or at a step that
+  // does not lower f; the point and Hessian returned are then the polished
+  // ones. 0 steps: none.
   int polishSteps = 4;
   double polishPrecision = 1.0e-14;
-  double polishTolerance = 1.0e-10;
+  double polishTolerance = 1.0e-5;
   // Called after every iteration; returning false stops the minimiser with
   // kInterrupted at the best point so far.
   std::function<bool(const MinimizerProgress&)> progress;
