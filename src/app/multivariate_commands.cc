@@ -245,7 +245,7 @@ void MvBurgCommand(Application& app) {
 
 void MvForecastCommand(Application& app) {
   MultivariateProject* project = app.CurrentMultivariate();
-  if (!project || !project->HasData() || !project->model.fitted) return;
+  if (!project || !project->HasModel()) return;
   MultivariateArModel& model = project->model;
   const int n = project->data.n;
   const int endpoint = model.mvEndpoint > 0 && model.mvEndpoint <= n ? model.mvEndpoint : n;

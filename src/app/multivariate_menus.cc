@@ -19,8 +19,8 @@ void UpdateMultivariateMenu(MenuBar& menu, const MultivariateProject& project) {
   menu.Enable(cmd::kMvUndo, !project.transforms.empty());
   menu.Enable(cmd::kMvYuleWalker, data);
   menu.Enable(cmd::kMvBurg, data);
-  menu.Enable(cmd::kMvForecast, data && project.model.fitted);
-  menu.Enable(cmd::kMvSimulate, project.model.fitted);
+  menu.Enable(cmd::kMvForecast, project.HasModel());
+  menu.Enable(cmd::kMvSimulate, project.HasModel());
   menu.Enable(cmd::kMvCrossAcf, data);
 }
 

@@ -46,7 +46,7 @@ void MvCrossAcfCommand(Application& app) {
 
 void MvSimulateCommand(Application& app) {
   MultivariateProject* project = app.CurrentMultivariate();
-  if (!project || !project->model.fitted) return;
+  if (!project || !project->HasModel()) return;
   int count = project->simulationCount > 0 ? project->simulationCount : project->data.n;
   int seed = project->simulationSeed;
   for (;;) {

@@ -36,6 +36,9 @@ struct MultivariateProject {
   int simulationCount = 0;  // observations of the last simulation (0: as many as the data)
   int simulationSeed = 1234;
   bool HasData() const { return data.n > 0 && data.m > 0; }
+  // A fitted model of the present series (a series moved in or out since
+  // the fit leaves the model without use).
+  bool HasModel() const { return model.fitted && static_cast<int>(model.phi0.size()) == data.m && HasData(); }
 };
 
 // A new, empty multivariate project with its main window.
