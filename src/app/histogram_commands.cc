@@ -13,7 +13,7 @@ void HistogramCommand(Application& app) {
     app.ui.Activate(project.plots[kHistogramPlot].window);
     return;
   }
-  if (DrawHistogram(app.ui, project, 0)) WritePlotReport(app.ui, project, kHistogramPlot);
+  if (DrawHistogram(app.ui, project, project.histogramBins)) WritePlotReport(app.ui, project, kHistogramPlot);
 }
 
 void HistogramBinsCommand(Application& app) {
@@ -25,7 +25,7 @@ void HistogramBinsCommand(Application& app) {
 
 void ResidualHistogramCommand(Application& app) {
   UnivariateProject& project = *app.CurrentUnivariate();
-  if (DrawResidualHistogram(app.ui, project, 0)) WritePlotReport(app.ui, project, kResidualHistogramPlot);
+  if (DrawResidualHistogram(app.ui, project, project.histogramBins)) WritePlotReport(app.ui, project, kResidualHistogramPlot);
 }
 
 }  // namespace kora

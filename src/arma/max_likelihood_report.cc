@@ -5,6 +5,7 @@
 #include "arma/likelihood.h"
 #include "arma/model_text.h"
 #include "arma/preliminary_report.h"
+#include "report/aicc_text.h"
 #include "report/number_format.h"
 #include "report/report.h"
 
@@ -73,12 +74,13 @@ std::string MlReportText(const UnivariateProject& project) {
   report.AppendLine("(Residual SS)/N = " + FormatSignificant(model.residualSsOverN, 6));
   report.AppendBlankLine();
   if (!(model.fractional && model.noOptimization)) {
-    report.AppendLine((model.fractional ? "AIC  = " : "AICC = ") + FormatFixed(model.aicc, 6));
+    report.AppendLine(model.fractional ? "AIC  = " + FormatFixed(model.aicc, 6)
+                                       : "AICC = " + AiccText(model.aicc, project.count(), model.freeParamCount));
     if (TrendPresent(project.trend)) {
+      const int regressors = static_cast<int>(project.trend.beta.size());
       const std::string value =
-          FormatFixed(AiccCorrectedForRegression(model.minus2LogLikelihood, project.count(), p, q,
-                                                 static_cast<int>(project.trend.beta.size())),
-                      6);
+          AiccText(AiccCorrectedForRegression(model.minus2LogLikelihood, project.count(), p, q, regressors),
+                   project.count(), p + q + regressors);
       report.AppendLine("AICC = " + std::string(value.size() < 15 ? 15 - value.size() : 0, ' ') + value +
                         "(Corrected for regression)");
     }

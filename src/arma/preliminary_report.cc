@@ -3,6 +3,7 @@
 #include "arma/estimation_settings.h"
 #include "arma/likelihood.h"
 #include "arma/model_text.h"
+#include "report/aicc_text.h"
 #include "report/number_format.h"
 
 namespace kora {
@@ -111,11 +112,12 @@ std::string PreliminaryReportText(const UnivariateProject& project) {
     report.AppendBlankLine();
   }
   report.AppendLine("-2Log(Like) = " + FormatFixed(model.minus2LogLikelihood, 6));
-  report.AppendLine("AICC = " + FormatFixed(model.aicc, 6));
+  report.AppendLine("AICC = " + AiccText(model.aicc, project.count(), p + q));
   if (TrendPresent(project.trend)) {
     const int regressors = static_cast<int>(project.trend.beta.size());
-    const std::string value = FormatFixed(
-        AiccCorrectedForRegression(model.minus2LogLikelihood, project.count(), p, q, regressors), 6);
+    const std::string value =
+        AiccText(AiccCorrectedForRegression(model.minus2LogLikelihood, project.count(), p, q, regressors),
+                 project.count(), p + q + regressors);
     report.AppendLine("AICC = " + std::string(value.size() < kField ? kField - value.size() : 0, ' ') +
                       value + "(Corrected for regression)");
   }

@@ -69,7 +69,9 @@ Point ToPoint(const HoltWintersCoefficients& c, int period) {
 
 }  // namespace
 
-bool HoltWintersSubsetFits(int n, int period) { return period == 0 ? n >= 2 : n >= period + 1; }
+int HoltWintersMinimumCount(int period) { return period == 0 ? 3 : period + 2; }
+
+bool HoltWintersSubsetFits(int n, int period) { return n >= HoltWintersMinimumCount(period); }
 
 HoltWintersPass HoltWintersRecursions(const std::vector<double>& y, int period,
                                       const HoltWintersCoefficients& c, int forecastCount) {

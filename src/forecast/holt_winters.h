@@ -32,7 +32,11 @@ HoltWintersPass HoltWintersRecursions(const std::vector<double>& y, int period,
 // Only the criterion Q, without storing the predictions.
 double HoltWintersCriterion(const std::vector<double>& y, int period, const HoltWintersCoefficients& c);
 
-// Whether a subset of n values is long enough for the recursions.
+// The fewest values that give the recursions one prediction error: 3, or
+// d + 2 with a period d.
+int HoltWintersMinimumCount(int period);
+
+// Whether a subset of n values is long enough to run (HoltWintersMinimumCount).
 bool HoltWintersSubsetFits(int n, int period);
 
 // Pattern search from `start`, minimising Q over (alpha, beta), or (alpha,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "forecast/holt_winters.h"
 #include "platform/platform.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
@@ -159,9 +160,12 @@ bool HoltWintersDialog::Validate() {
     if (last <= first) return Reject(ids_.last, "Need last index larger than starting index"), false;
     if (last > total_) return Reject(ids_.last, "Final index must be less than number of obs."), false;
   }
-  // The seasonal recursions start from one whole period and the value after it.
-  if (seasonal_ && last - first + 1 <= period)
-    return Reject(ids_.period, "Period must be less than the number of observations used"), false;
+  // A subset without one prediction error would forecast from its first values alone.
+  if (!HoltWintersSubsetFits(last - first + 1, period)) {
+    const std::string text = "Need at least " + FormatInteger(HoltWintersMinimumCount(period)) +
+                             " observations to run " + (seasonal_ ? "seasonal Holt-Winters" : "Holt-Winters");
+    return Reject(subset ? ids_.last : (seasonal_ ? ids_.period : ids_.count), text.c_str()), false;
+  }
   settings_.hwCount = count;
   settings_.hwOptimize = optimize;
   settings_.hwAlpha = values[0];

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "forecast/holt_winters_report.h"
+#include "report/aicc_text.h"
 #include "report/number_format.h"
 #include "report/report.h"
 
@@ -53,7 +54,8 @@ std::string VarEstimatesText(const MultivariateArModel& model, VarEstimator esti
   report.AppendLine(burg ? "Burg White Noise Covariance Matrix, V" : "Y-W White Noise Covariance Matrix, V");
   for (int i = 0; i < m; ++i) report.AppendLine(MatrixRow(model.v, static_cast<size_t>(i) * m, m));
   report.AppendBlankLine();
-  report.AppendLine("AICC = " + FormatFixed(model.aicc, 6));
+  // VarAicc marks an order too high for the data with 1e20.
+  report.AppendLine("AICC = " + (model.aicc >= 1e20 ? std::string(kAiccUndefinedText) : FormatFixed(model.aicc, 6)));
   return report.text();
 }
 

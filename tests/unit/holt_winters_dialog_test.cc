@@ -61,7 +61,7 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
   Rejected();
   Type(ids.last, "241");
   Rejected();
-  Type(ids.last, "30");  // 11 values cannot start a period of 12
+  Type(ids.last, "32");  // 13 values give a period of 12 no prediction error
   Rejected();
   Type(ids.last, "200");
   Click(kIdOk);
@@ -73,7 +73,7 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
                                       "ERROR: Starting point MUST be greater than number of lags differenced",
                                       "ERROR: Need last index larger than starting index",
                                       "ERROR: Final index must be less than number of obs.",
-                                      "ERROR: Period must be less than the number of observations used"}));
+                                      "ERROR: Need at least 14 observations to run seasonal Holt-Winters"}));
   // The dialog opened with the stored defaults on the original axis.
   auto control = [&](int id) {
     for (const auto& c : messages.firstDialog)
@@ -134,6 +134,15 @@ TEST_F(HoltWintersDialogs, OriginalDataRebuildsTheSeries) {
   Click(kIdCancel);
   EXPECT_FALSE(Play(false));
   EXPECT_EQ(project.holtWinters.hwForecast, before.hwForecast);
+
+  // Two values give no prediction error: refused, not extrapolated from their difference.
+  project = transform_test::ImportedProject({7.0, 0.0});
+  messages.shown.clear();
+  Rejected();
+  Click(kIdCancel);
+  EXPECT_FALSE(Play(false));
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"ERROR: Need at least 3 observations to run Holt-Winters"});
+  EXPECT_TRUE(project.holtWinters.hwForecast.empty());
 }
 
 }  // namespace

@@ -70,9 +70,10 @@ TEST(HoltWinters, ShortSubsetsGiveNoNaN) {
   HoltWintersPass season = HoltWintersRecursions({1, 4, 2, 7}, 3, {0.2, 0.2, 0.2}, 4);
   EXPECT_EQ(season.criterion, 0.0);
   for (double f : season.forecasts) EXPECT_TRUE(std::isfinite(f));
-  EXPECT_FALSE(HoltWintersSubsetFits(3, 3));
-  EXPECT_TRUE(HoltWintersSubsetFits(4, 3));
-  EXPECT_TRUE(HoltWintersSubsetFits(2, 0));
+  EXPECT_FALSE(HoltWintersSubsetFits(4, 3));
+  EXPECT_TRUE(HoltWintersSubsetFits(5, 3));
+  EXPECT_FALSE(HoltWintersSubsetFits(2, 0));
+  EXPECT_TRUE(HoltWintersSubsetFits(3, 0));
 }
 
 // Q at the search result is no larger than one final step away along any
