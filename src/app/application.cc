@@ -139,7 +139,7 @@ void Application::UpdateMenus() {
   m.EnablePopup(kTarnTransform, data);
   m.EnablePopup(kTarnModel, true);
   for (int id : {cmd::kSpecifyModel, cmd::kSimulate, cmd::kArmaInfinity}) m.Enable(id, true);
-  for (int id : {cmd::kPreliminary, cmd::kMaxLikelihood, cmd::kSampleModelAcf}) m.Enable(id, data);
+  for (int id : {cmd::kPreliminary, cmd::kMaxLikelihood, cmd::kAutofit, cmd::kSampleModelAcf}) m.Enable(id, data);
   for (int p : {kTarnRegression, kTarnStatistics, kTarnForecasting}) m.EnablePopup(p, data);
   m.EnablePopup(kTarnSmooth, true);
   m.EnablePopup(kTarnSpectrum, true);

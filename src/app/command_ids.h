@@ -89,6 +89,8 @@ inline constexpr int kRegressionShowFit = 40159;
 // Plot menu entries beyond the resource's identifiers.
 inline constexpr int kSavePicture = 40185;
 inline constexpr int kPredictionBands = 40186;
+// Model > Autofit: the ARMA order search.
+inline constexpr int kAutofit = 40187;
 inline constexpr int kSaveSessionScript = 40170;
 
 // Window > Next: the next window in the stacking order becomes active (Ctrl+F6).

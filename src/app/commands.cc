@@ -74,6 +74,7 @@ constexpr std::array kCommands = {
     CommandEntry{cmd::kPreliminary, Needs::kUnivariate, PreliminaryCommand, "model.estimate.preliminary"},
     CommandEntry{cmd::kMaxLikelihood, Needs::kUnivariate, MaxLikelihoodCommand,
                  "model.estimate.max-likelihood"},
+    CommandEntry{cmd::kAutofit, Needs::kUnivariate, AutofitCommand, "model.autofit"},
     CommandEntry{cmd::kSimulate, Needs::kUnivariate, SimulateCommand, "model.simulate"},
     CommandEntry{cmd::kArmaForecast, Needs::kUnivariate, ArmaForecastCommand, "forecasting.arma"},
     CommandEntry{cmd::kRegressionSpecify, Needs::kUnivariate, RegressionSpecifyCommand, "regression.specify"},

@@ -89,6 +89,7 @@ void ShowClassicalFitCommand(Application& app);
 // estimation_commands.cc
 void PreliminaryCommand(Application& app);
 void MaxLikelihoodCommand(Application& app);
+void AutofitCommand(Application& app);
 // simulate_commands.cc
 void SimulateCommand(Application& app);
 // regression_commands.cc

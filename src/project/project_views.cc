@@ -126,6 +126,13 @@ void WriteReportWindow(Platform& ui, WindowId window, const std::string& title, 
   ui.SetText(window, text);
 }
 
+void ShowReportOnly(Platform& ui, UnivariateProject& project, int reportSlot, const std::string& text) {
+  WindowId& window = project.reports[reportSlot];
+  const std::string title = ReportOnlyTitlePrefix(reportSlot) + ProjectName(ui, project);
+  if (!ui.Exists(window)) window = ui.CreateWindow(platform::kReportWindow, title, project.plots[kMainPlot].ownerSlot);
+  WriteReportWindow(ui, window, title, text);
+}
+
 void WritePlotReport(Platform& ui, UnivariateProject& project, int plotSlot) {
   PlotWindow& plot = project.plots[plotSlot];
   if (!ui.Exists(plot.infoWindow)) return;

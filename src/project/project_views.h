@@ -33,6 +33,8 @@ void WritePlotReport(Platform& ui, UnivariateProject& project, int plotSlot);
 void ShowPlotInfo(Platform& ui, UnivariateProject& project, int plotSlot);
 // Writes a report into a report window, setting its title first.
 void WriteReportWindow(Platform& ui, WindowId window, const std::string& title, const std::string& text);
+// Writes the report-only window of the slot (ReportSlot), creating it when absent.
+void ShowReportOnly(Platform& ui, UnivariateProject& project, int reportSlot, const std::string& text);
 
 void DrawMainPlot(Platform& ui, UnivariateProject& project);
 void ResetForNewData(Platform& ui, UnivariateProject& project);

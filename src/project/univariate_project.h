@@ -49,6 +49,7 @@ enum ReportSlot : int {
   kMaxLikelihoodReport,
   kRegressionReport,
   kArmaInfinityReport,
+  kAutofitReport,
   kReportSlotCount
 };
 

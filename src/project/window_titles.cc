@@ -34,7 +34,7 @@ constexpr std::array<PlotTitles, kPlotSlotCount> kPlotTitles = {{
 
 constexpr std::array<const char*, kReportSlotCount> kReportTitles = {
     "Tests of Randomness: ", "Preliminary estimates: ", "ML estimates: ", "Regression estimates: ",
-    "AR/MA Infinity: "};
+    "AR/MA Infinity: ", "Autofit: "};
 
 }  // namespace
 

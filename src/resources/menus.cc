@@ -67,6 +67,7 @@ MenuBar BuildTarnMenu() {
             {Item(cmd::kSpecifyModel, "Specify"),
              Popup("Estimation", {Item(cmd::kPreliminary, "Preliminary"), Item(cmd::kEstimationBlank, " "),
                                   Item(cmd::kMaxLikelihood, "Max likelihood")}),
+             Item(cmd::kAutofit, "Autofit"),
              Popup("ACF/PACF", {Item(cmd::kModelAcf, "Model"), Item(cmd::kSampleModelAcf, "Sample / Model"),
                                 Item(cmd::kSpecifyLag, "Specify Lag")}),
              Item(cmd::kModelSpectrum, "Spectrum"), Item(cmd::kArmaInfinity, "AR/MA Infinity"),

@@ -25,7 +25,7 @@ std::vector<ToolbarButton> UnivariateToolbarTail() {
   return {Gap(), Button(cmd::kImportFile, 0), Button(cmd::kSampleAcf, 1), Button(cmd::kSampleModelAcf, 2),
           Button(cmd::kPeriodogram, 16), Button(cmd::kModelAndPeriodogram, 18), Button(cmd::kHistogram, 3),
           Gap(), Button(cmd::kSpecifyModel, 4), Button(cmd::kGeneralizedLs, 19), Button(cmd::kPreliminary, 5),
-          Button(cmd::kMaxLikelihood, 6), Button(cmd::kModelAcf, 7), Button(cmd::kModelSpectrum, 17),
+          Button(cmd::kMaxLikelihood, 6), Button(cmd::kAutofit, kAutofitImage), Button(cmd::kModelAcf, 7), Button(cmd::kModelSpectrum, 17),
           Gap(), Button(cmd::kResidualPlot, 8), Button(cmd::kResidualAcf, 9), Button(cmd::kResidualHistogram, 10),
           Gap(), Button(cmd::kZoomRange, 11), Button(cmd::kZoomRegion, 12), Button(cmd::kZoomOut, 13),
           Gap(), Button(cmd::kInfo, 14), Button(cmd::kDuplicate, 15)};
@@ -54,6 +54,7 @@ std::string TooltipText(int command) {
       {cmd::kHistogram, "Plot sample histogram"},
       {cmd::kPreliminary, "Preliminary estimation"},
       {cmd::kMaxLikelihood, "Maximum likelihood estimation"},
+      {cmd::kAutofit, "Automatic ARMA order selection"},
       {cmd::kResidualPlot, "Plot residuals"},
       {cmd::kResidualAcf, "Plot ACF/PACF of residuals"},
       {cmd::kResidualHistogram, "Plot histogram of residuals"},

@@ -3,9 +3,11 @@ import { clear, h } from './dom';
 import type { ToolButton } from './protocol';
 import { attachTooltip } from './tooltip';
 
-// Pictures 0..21 are the program's own, 22 + k the standard picture k.
+// Pictures 0..21 are the program's own, 22 + k (k < 15) the standard picture k,
+// and 37 + k the program's own pictures added later, img22 onwards.
 export function iconUrl(image: number): string {
-  return image >= 22 ? `icons/std${String(image - 22).padStart(2, '0')}.svg` : `icons/img${String(image).padStart(2, '0')}.svg`;
+  if (image >= 22 && image < 37) return `icons/std${String(image - 22).padStart(2, '0')}.svg`;
+  return `icons/img${String(image < 22 ? image : image - 15).padStart(2, '0')}.svg`;
 }
 
 export class Toolbar {
