@@ -222,23 +222,34 @@ void CheckProjectFile(int round, const std::string& path, const std::string& scr
   }
 }
 
+// Line breaks as the readers count them: CR LF, LF and a lone CR each end a line.
+size_t LineBreaks(const std::string& bytes) {
+  size_t breaks = 0;
+  for (size_t i = 0; i < bytes.size(); ++i)
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++breaks;
+  return breaks;
+}
+
 void CheckTextReaders(int round, std::mt19937& random, const std::string& path, const std::string& bytes) {
+  // A file either fails with a message or gives at least one finite value.
   RawDataResult raw = ReadRawData(path);
-  if (raw.error || !AllFinite(raw.values))
-    Violation(round, "text file read failed or gave a non-finite value");
-  size_t breaks = std::count(bytes.begin(), bytes.end(), '\n');
+  if (!raw.error && (raw.values.empty() || !AllFinite(raw.values)))
+    Violation(round, "text file read gave nothing or a non-finite value without an error");
+  const size_t breaks = LineBreaks(bytes);
   if (raw.values.size() > breaks + 1) Violation(round, "more values than lines");
 
+  // Every line but the last is read; a heading line may be passed over.
   auto series = ReadClipboardSeries(bytes);
-  if (series.has_value() != (breaks > 0) || (series && (series->size() != breaks || !AllFinite(*series))))
+  if (series && (breaks == 0 || series->empty() || series->size() + 1 < breaks || series->size() > breaks ||
+                 !AllFinite(*series)))
     Violation(round, "clipboard series breaks the line rule");
   auto table = ReadClipboardTable(bytes);
-  if (table.has_value() != (breaks > 0)) Violation(round, "clipboard table breaks the line rule");
+  if (table && breaks == 0) Violation(round, "clipboard table breaks the line rule");
   if (table && (table->empty() || table->size() > 256))
     Violation(round, "clipboard table with a bad column count");
   if (table)
     for (const auto& column : *table)
-      if (column.size() != breaks || !AllFinite(column))
+      if (column.size() != table->front().size() || column.size() > breaks || !AllFinite(column))
         Violation(round, "clipboard table column of the wrong length");
 
   int columns = random() % 8 == 0 ? 1000000000 : 1 + static_cast<int>(random() % 5);
