@@ -208,7 +208,8 @@ describe('a first session with the Nile series', () => {
     await windowByTitle(page, 'New Multivariate Project').waitFor();
     await page.waitForFunction(() => document.getElementById('menubar')?.dataset.kind === 'MV_MENU');
     assert.equal((await status())[0], 'New Multivariate Project');
-    assert.equal(await page.locator('.tool-button').count(), 5);
+    // The fixed part and the multivariate tail: Import, the three zooms, Info.
+    assert.equal(await page.locator('.tool-button').count(), 10);
     await screenshot(page, '08-multivariate');
     await focusWindow('Nile');
     await page.waitForFunction(() => document.getElementById('menubar')?.dataset.kind === 'TARN_MENU');
@@ -245,7 +246,20 @@ describe('a first session with the Nile series', () => {
     await menu(page, 'Window', 'Close All');
     await messageBox(page);
     await page.locator('.message-box button', { hasText: 'Yes' }).click();
-    await page.waitForFunction(() => document.querySelectorAll('.mdi-window').length === 0);
+    // Each project with unsaved work asks first; none is saved here.
+    for (;;) {
+      await page.waitForFunction(
+        () => document.querySelectorAll('.mdi-window').length === 0 || document.querySelector('.message-box'),
+      );
+      if (!(await page.locator('.message-box').count())) break;
+      const { text } = await messageBox(page);
+      assert.match(text, /^Save changes to .* \?$/);
+      await page.locator('.message-box button', { hasText: 'No' }).click();
+      await page.waitForFunction(
+        (asked) => document.querySelector('#modal-layer .message-box .message-text')?.textContent !== asked,
+        text,
+      );
+    }
     await page.waitForFunction(() => document.querySelector('.status-part')?.textContent === 'No project open');
     assert.ok(await page.locator('.menubar-title.greyed', { hasText: 'Transform' }).count());
     await screenshot(page, '10-closed');
