@@ -12,6 +12,7 @@
 #include "app/registry.h"
 #include "app/toolbar.h"
 #include "platform/platform.h"
+#include "plot/plot_picture_cache.h"
 #include "plot/view_gestures.h"
 #include "plot/zoom.h"
 
@@ -88,6 +89,8 @@ class Application : public platform::FrameHandler {
     int width = 0, height = 0;
   };
   PictureRequest pictureRequest;
+  // Plot paintings of the last desktop snapshot, reused while unchanged.
+  PlotPictureCache plotPictures;
   // The page's PNG for the request (event number: its serial, text: base64).
   void WritePictureData(const UserEvent& event);
   // A short note in the status bar's third part.

@@ -5,22 +5,12 @@
 #include "app/application.h"
 #include "app/command_ids.h"
 #include "app/toolbar.h"
-#include "plot/painter.h"
-#include "plot/svg_surface.h"
 
 namespace kora {
 
 using nlohmann::json;
 
 namespace {
-
-// The painting of a plot window at its client size; it also stores the
-// panels' scales, as painting in the window does.
-std::string PlotSvgForWindow(PlotWindow& plot, int width, int height) {
-  SvgSurface svg(width, height);
-  PaintPlot(plot, svg, WindowPaintRect(width, height), 0, true);
-  return svg.Document();
-}
 
 json MenuJson(const std::vector<MenuItem>& items) {
   json out = json::array();
@@ -123,7 +113,7 @@ std::string BuildSnapshot(Application& app, const SnapshotSerials& serials, uint
     if (w->kind == platform::kPlotWindow) {
       // Painting in the window also stores the scales the mouse gestures use.
       if (Application::PlotRef ref = app.FindPlot(w->id); ref.plot) {
-        jw["svg"] = PlotSvgForWindow(*ref.plot, w->width, w->height);
+        jw["svg"] = app.plotPictures.Picture(*ref.plot, w->width, w->height);
       }
       if (const ZoomDrag* drag = app.Drag(w->id))
         jw["rubber"] = {{"x1", drag->x1}, {"y1", drag->y1}, {"x2", drag->x2}, {"y2", drag->y2}};
@@ -134,6 +124,7 @@ std::string BuildSnapshot(Application& app, const SnapshotSerials& serials, uint
     }
     windows.push_back(std::move(jw));
   }
+  app.plotPictures.Prune([&](platform::WindowId id) { return ui.Exists(id); });
   json modals = json::array();
   for (const auto& m : ui.modals()) modals.push_back(ModalJson(m));
   const auto& clip = ui.clipboard();
