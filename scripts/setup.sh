@@ -3,7 +3,8 @@
 # Packages already present are not fetched again.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-          libboost-dev libfftw3-dev)
+          libboost-dev libfftw3-dev pybind11-dev python3-dev python3-numpy python3-pandas python3-dask
+          python3-distributed)
 if [ "${1:-}" = "--browser" ]; then
   packages+=(nodejs npm chromium)
 fi

@@ -38,7 +38,9 @@ void ShowProgress(std::ostream& log, double fraction, long done, double seconds)
       << text << ", " << Clock2(left) << " left " << std::flush;
 }
 
-std::string Lines(const Recipe& recipe, const std::vector<SeriesInput>& chunk, int threads) {
+}  // namespace
+
+std::string FitLines(const Recipe& recipe, const std::vector<SeriesInput>& chunk, int threads) {
   std::vector<std::string> lines(chunk.size());
   std::atomic<size_t> next{0};
   auto work = [&] {
@@ -57,8 +59,6 @@ std::string Lines(const Recipe& recipe, const std::vector<SeriesInput>& chunk, i
   for (const std::string& line : lines) text += line;
   return text;
 }
-
-}  // namespace
 
 int RunBatch(const std::string& recipePath, const std::string& inputPath, const std::string& outputPath,
              const BatchOptions& options, std::ostream& log) {
@@ -97,7 +97,7 @@ int RunBatch(const std::string& recipePath, const std::string& inputPath, const 
       else
         chunk.push_back(std::move(*series));
     }
-    const std::string text = Lines(recipe, chunk, threads);
+    const std::string text = FitLines(recipe, chunk, threads);
     // One write and a flush a chunk: an interruption leaves whole lines, and at most a cut last one.
     ok = std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
     written += static_cast<long>(chunk.size());
