@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
 #include <numbers>
 
 namespace kora {
@@ -11,6 +12,13 @@ namespace kora {
 namespace {
 
 using Complex = std::complex<double>;
+
+// The library's planner is not thread-safe (executing a plan is): batch fits
+// on several threads plan and destroy under this lock.
+std::mutex& PlannerMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
 
 // Lengths whose largest prime factor is above this go through Bluestein's
 // chirp transform, whose cost does not depend on the factors of n.
@@ -33,8 +41,13 @@ inline Complex Times(Complex a, Complex b) {
 
 void ComplexFft(std::vector<Complex>& data, int sign) {
   auto* p = reinterpret_cast<fftw_complex*>(data.data());
-  fftw_plan plan = fftw_plan_dft_1d(static_cast<int>(data.size()), p, p, sign, FFTW_ESTIMATE);
+  fftw_plan plan;
+  {
+    std::lock_guard<std::mutex> lock(PlannerMutex());
+    plan = fftw_plan_dft_1d(static_cast<int>(data.size()), p, p, sign, FFTW_ESTIMATE);
+  }
   fftw_execute(plan);
+  std::lock_guard<std::mutex> lock(PlannerMutex());
   fftw_destroy_plan(plan);
 }
 
@@ -81,20 +94,6 @@ std::vector<Complex> Bluestein(const std::vector<Complex>& x) {
   return result;
 }
 
-// The smallest length from `least` on whose prime factors are 2, 3, 5 and 7,
-// the lengths the library transforms fastest.
-std::int64_t SmoothLength(std::int64_t least) {
-  std::int64_t best = 1;
-  while (best < least) best <<= 1;
-  for (std::int64_t p7 = 1; p7 < best; p7 *= 7)
-    for (std::int64_t p5 = p7; p5 < best; p5 *= 5)
-      for (std::int64_t p3 = p5; p3 < best; p3 *= 3) {
-        std::int64_t length = p3;
-        while (length < least) length <<= 1;
-        best = std::min(best, length);
-      }
-  return best;
-}
 
 }  // namespace
 
@@ -108,9 +107,13 @@ std::vector<std::complex<double>> RealDft(const std::vector<double>& x) {
     return out;
   }
   std::vector<double> in = x;  // planning may touch the arrays
-  fftw_plan plan =
-      fftw_plan_dft_r2c_1d(n, in.data(), reinterpret_cast<fftw_complex*>(out.data()), FFTW_ESTIMATE);
+  fftw_plan plan;
+  {
+    std::lock_guard<std::mutex> lock(PlannerMutex());
+    plan = fftw_plan_dft_r2c_1d(n, in.data(), reinterpret_cast<fftw_complex*>(out.data()), FFTW_ESTIMATE);
+  }
   fftw_execute(plan);
+  std::lock_guard<std::mutex> lock(PlannerMutex());
   fftw_destroy_plan(plan);
   return out;
 }
@@ -127,9 +130,13 @@ std::vector<double> InverseRealDft(const std::vector<std::complex<double>>& half
     return out;
   }
   std::vector<std::complex<double>> in = half;  // the complex-to-real transform overwrites its input
-  fftw_plan plan =
-      fftw_plan_dft_c2r_1d(n, reinterpret_cast<fftw_complex*>(in.data()), out.data(), FFTW_ESTIMATE);
+  fftw_plan plan;
+  {
+    std::lock_guard<std::mutex> lock(PlannerMutex());
+    plan = fftw_plan_dft_c2r_1d(n, reinterpret_cast<fftw_complex*>(in.data()), out.data(), FFTW_ESTIMATE);
+  }
   fftw_execute(plan);
+  std::lock_guard<std::mutex> lock(PlannerMutex());
   fftw_destroy_plan(plan);
   return out;
 }
@@ -140,28 +147,50 @@ std::vector<double> LaggedProductSums(const std::vector<double>& x, double mean,
   std::vector<double> sums(static_cast<size_t>(maxLag) + 1, 0.0);
   if (n == 0) return sums;
   const std::int64_t lags = std::min<std::int64_t>(maxLag, n - 1);
-  const std::int64_t length = SmoothLength(n + lags);
-  // In place: the length real values, then read as length/2 + 1 complex ones.
-  std::vector<double> buffer(2 * (static_cast<size_t>(length) / 2 + 1), 0.0);
-  for (std::int64_t t = 0; t < n; ++t) buffer[t] = x[t] - mean;
-  auto* spectrum = reinterpret_cast<fftw_complex*>(buffer.data());
+  // Transform length: a power of two of at least four times the lags, so that
+  // a block of `block` values and the `lags` values after it fit without the
+  // circular sums wrapping, and a series shorter than that is one block.
+  std::int64_t length = 1024;
+  while (length < 4 * (lags + 1) && length < 2 * (n + lags)) length *= 2;
+  const std::int64_t block = length - lags;
+  const size_t halfLength = static_cast<size_t>(length / 2 + 1);
+  std::vector<double> head(static_cast<size_t>(length)), window(static_cast<size_t>(length));
+  std::vector<Complex> headSpectrum(halfLength), windowSpectrum(halfLength), total(halfLength);
+  auto* headOut = reinterpret_cast<fftw_complex*>(headSpectrum.data());
+  auto* windowOut = reinterpret_cast<fftw_complex*>(windowSpectrum.data());
+  auto* totalIn = reinterpret_cast<fftw_complex*>(total.data());
   const int size = static_cast<int>(length);
-  // One plan at a time (planning with FFTW_ESTIMATE leaves the array alone):
-  // the library's own work space for the two never adds up.
-  fftw_plan forward = fftw_plan_dft_r2c_1d(size, buffer.data(), spectrum, FFTW_ESTIMATE);
-  fftw_execute(forward);
-  fftw_destroy_plan(forward);
-  for (std::int64_t j = 0; j <= length / 2; ++j) {
-    double& re = spectrum[j][0];
-    double& im = spectrum[j][1];
-    re = re * re + im * im;
-    im = 0.0;
+  fftw_plan forwardHead, forwardWindow, backward;
+  {
+    std::lock_guard<std::mutex> lock(PlannerMutex());
+    forwardHead = fftw_plan_dft_r2c_1d(size, head.data(), headOut, FFTW_ESTIMATE);
+    forwardWindow = fftw_plan_dft_r2c_1d(size, window.data(), windowOut, FFTW_ESTIMATE);
+    backward = fftw_plan_dft_c2r_1d(size, totalIn, window.data(), FFTW_ESTIMATE);
   }
-  fftw_plan backward = fftw_plan_dft_c2r_1d(size, spectrum, buffer.data(), FFTW_ESTIMATE);
+  // Block by block: the head holds y[s .. s+block), the window y[s .. s+block+lags);
+  // sum over the head of y[t] y[t+h] is the circular correlation of the two,
+  // and the correlations of all blocks add up in the frequency domain.
+  for (std::int64_t start = 0; start < n; start += block) {
+    std::fill(head.begin(), head.end(), 0.0);
+    std::fill(window.begin(), window.end(), 0.0);
+    const std::int64_t headEnd = std::min(n, start + block), windowEnd = std::min(n, start + block + lags);
+    for (std::int64_t t = start; t < windowEnd; ++t) {
+      window[t - start] = x[t] - mean;
+      if (t < headEnd) head[t - start] = window[t - start];
+    }
+    fftw_execute(forwardHead);
+    fftw_execute(forwardWindow);
+    for (size_t j = 0; j < halfLength; ++j) total[j] += Times(std::conj(headSpectrum[j]), windowSpectrum[j]);
+  }
   fftw_execute(backward);
-  fftw_destroy_plan(backward);
+  {
+    std::lock_guard<std::mutex> lock(PlannerMutex());
+    fftw_destroy_plan(forwardHead);
+    fftw_destroy_plan(forwardWindow);
+    fftw_destroy_plan(backward);
+  }
   const double scale = 1.0 / static_cast<double>(length);
-  for (std::int64_t h = 0; h <= lags; ++h) sums[h] = buffer[h] * scale;
+  for (std::int64_t h = 0; h <= lags; ++h) sums[h] = window[h] * scale;
   return sums;
 }
 

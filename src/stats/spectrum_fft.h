@@ -15,9 +15,9 @@ std::vector<std::complex<double>> RealDft(const std::vector<double>& x);
 std::vector<double> InverseRealDft(const std::vector<std::complex<double>>& half, int n);
 
 // s(h) = sum over t = 0..n-1-h of y[t+h] y[t], h = 0..maxLag (0 from h = n
-// on), for the deviations y = x - mean: one forward and one inverse real
-// transform of y padded with zeros far enough that the circular sums do not
-// wrap, in a single buffer of about n + maxLag doubles.
+// on), for the deviations y = x - mean: correlations of blocks of y with the
+// values that follow them by real transforms of a few times maxLag values,
+// added in the frequency domain, so memory stays small for any n.
 std::vector<double> LaggedProductSums(const std::vector<double>& x, double mean, int maxLag);
 
 }  // namespace kora
