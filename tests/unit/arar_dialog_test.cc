@@ -11,7 +11,7 @@
 #include "forecast/arar_view.h"
 #include "platform/platform.h"
 #include "transform/transform_ops.h"
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -31,8 +31,8 @@ class ArarDialogs : public testing::CommandDialogFixture {
 };
 
 TEST_F(ArarDialogs, ChecksThenRunsOnSubsetOfDifferencedSeries) {
-  const std::vector<double> nile = transform_test::LoadSeries("nile.txt");
-  project = transform_test::ImportedProject(nile);
+  const std::vector<double> nile = testing::ReadDataFile("nile.txt");
+  project = testing::ImportedProject(nile);
   ASSERT_TRUE(PushDifference(project, 2));  // D = 2, n_total = 100
   Type(kArarCountField, "0");
   Rejected();
@@ -79,7 +79,7 @@ TEST_F(ArarDialogs, ChecksThenRunsOnSubsetOfDifferencedSeries) {
 }
 
 TEST_F(ArarDialogs, WholeRangeIsTheCompleteSetAndCancelKeepsState) {
-  project = transform_test::ImportedProject(transform_test::LoadSeries("nile.txt"));
+  project = testing::ImportedProject(testing::ReadDataFile("nile.txt"));
   Click(kArarOriginal);
   Click(kArarSubset);
   Type(kArarFirstField, "0");

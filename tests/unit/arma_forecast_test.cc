@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "arma_test_data.h"
+#include "reference_data.h"
 #include "forecast/arma_forecast_dialog.h"
 #include "forecast/arma_forecast_view.h"
 #include "forecast/forecast_undo.h"
@@ -19,8 +19,8 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 using testing::ModelOf;
-using testing::ReadReference;
-using testing::ReadSeries;
+using testing::ReadReferenceFile;
+using testing::ReadDataFile;
 
 UnivariateProject BareProject(std::vector<double> x) {
   UnivariateProject project;
@@ -32,15 +32,15 @@ UnivariateProject BareProject(std::vector<double> x) {
 }
 
 ArmaModel NileArma11() {
-  const auto fit = ReadReference("arma_ml")["fits"]["nile_ARMA(1,1)"];
+  const auto fit = ReadReferenceFile("arma_ml.json")["fits"]["nile_ARMA(1,1)"];
   return ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>(),
                  fit["sigma2"].get<double>());
 }
 
 TEST(ArmaForecast, NileArma11MatchesRWithAndWithoutTheMean) {
-  const auto ref = ReadReference("arma_ml")["forecast_nile_ARMA(1,1)"];
+  const auto ref = ReadReferenceFile("arma_ml.json")["forecast_nile_ARMA(1,1)"];
   for (bool addMean : {true, false}) {
-    UnivariateProject project = BareProject(ReadSeries("nile"));
+    UnivariateProject project = BareProject(ReadDataFile("nile.txt"));
     ASSERT_TRUE(PushSubtractMean(project));
     project.model = NileArma11();
     project.model.innovTolerance = 1e-9;  // the steady-state test of the default 1e-4 moves the values by ~2e-4
@@ -67,7 +67,7 @@ TEST(ArmaForecast, NileArma11MatchesRWithAndWithoutTheMean) {
 // values as forecasts, must give back the data exactly when the steps were
 // applied in the order the inversions undo them (Box-Cox, differences, mean).
 TEST(ForecastUndo, UndoChainReproducesTheDataExactly) {
-  const std::vector<double> x = ReadSeries("air_passengers");
+  const std::vector<double> x = ReadDataFile("air_passengers.txt");
   const int n = static_cast<int>(x.size()), k = 20;
   UnivariateProject part = BareProject(std::vector<double>(x.begin(), x.end() - k));
   ASSERT_TRUE(PushBoxCox(part, 0.5));
@@ -145,7 +145,7 @@ TEST(ForecastUndo, SeasonalLogAndLagTwelveRules) {
 }
 
 TEST(ArmaForecast, Ar1ClosedFormsVarianceRescalingAndLongHorizons) {
-  std::vector<double> x = ReadSeries("nile");
+  std::vector<double> x = ReadDataFile("nile.txt");
   UnivariateProject project = BareProject(x);
   project.model = ModelOf({0.5}, {}, 2.0);
   project.forecastCount = 60;
@@ -175,10 +175,10 @@ TEST(ArmaForecast, Ar1ClosedFormsVarianceRescalingAndLongHorizons) {
 // the logarithm maps its ends; with nothing to add back it is the report's
 // prediction -+ 1.96 sqrt(MSE).
 TEST(ArmaForecast, PredictionBandThroughDifferencesAndLogMatchesR) {
-  const auto ref = ReadReference("forecast_band");
+  const auto ref = ReadReferenceFile("forecast_band.json");
   const auto airline = ref["airline"], ar1 = ref["ar1_diff1"];
   auto project = [](std::vector<int> lags) {
-    UnivariateProject p = BareProject(ReadSeries("air_passengers"));
+    UnivariateProject p = BareProject(ReadDataFile("air_passengers.txt"));
     EXPECT_TRUE(PushBoxCox(p, 0.0));
     for (int lag : lags) EXPECT_TRUE(PushDifference(p, lag));
     return p;
@@ -218,7 +218,7 @@ TEST(ArmaForecast, PredictionBandThroughDifferencesAndLogMatchesR) {
   }
 
   // With only the mean to add back, the band is the report's prediction -+ 1.96 sqrt(MSE).
-  UnivariateProject nile = BareProject(ReadSeries("nile"));
+  UnivariateProject nile = BareProject(ReadDataFile("nile.txt"));
   ASSERT_TRUE(PushSubtractMean(nile));
   nile.model = NileArma11();
   nile.forecastCount = 5;
@@ -240,11 +240,11 @@ TEST(ArmaForecast, PredictionBandThroughDifferencesAndLogMatchesR) {
 }
 
 TEST(ArmaForecast, NonInvertibleModelsForecastThroughTheirInvertibleEquivalent) {
-  UnivariateProject inverted = BareProject(ReadSeries("nile"));
+  UnivariateProject inverted = BareProject(ReadDataFile("nile.txt"));
   inverted.model = ModelOf({}, {2.0}, 4.0);
   inverted.forecastCount = 3;
   inverted.forecastWnVariance = 1.0;
-  UnivariateProject invertible = BareProject(ReadSeries("nile"));
+  UnivariateProject invertible = BareProject(ReadDataFile("nile.txt"));
   invertible.model = ModelOf({}, {0.5}, 1.0);
   invertible.forecastCount = 3;
   invertible.forecastWnVariance = 1.0;
@@ -261,7 +261,7 @@ TEST(ArmaForecast, FractionalPredictorOfWhiteNoiseIsZeroAndMseGrowsWithPsi) {
   ArmaModel model = ModelOf({}, {}, 1.0);
   model.fractional = true;
   model.fractionalD = 0.3;
-  std::vector<double> x = testing::MeanCorrected(ReadSeries("nile"));
+  std::vector<double> x = testing::MeanCorrected(ReadDataFile("nile.txt"));
   std::vector<double> f, mse;
   ASSERT_TRUE(FractionalForecast(x, model, 5, f, mse));
   // psi(1) = 1, psi(2) = d: MSE(1) = 1, MSE(2) = 1 + d^2.
@@ -305,7 +305,7 @@ TEST(ArmaForecastDialog, ValidatesInOrderAndCancelKeepsEverything) {
                              Click(2)})                                    // second command: Cancel
     queue.Push(e);
   queue.Close();
-  SetData(ui, *project, ReadSeries("nile"));
+  SetData(ui, *project, ReadDataFile("nile.txt"));
   project->model = ModelOf({0.5}, {}, 3.0);
   project->forecastCount = 0;  // shown as 10
   ASSERT_TRUE(ArmaForecast(ui, *project, false));

@@ -5,7 +5,7 @@
 
 #include "arma/likelihood.h"
 #include "arma/model_acvf.h"
-#include "arma_test_data.h"
+#include "reference_data.h"
 #include "linalg/cholesky.h"
 #include "transform/transform_ops.h"
 
@@ -14,8 +14,8 @@ namespace {
 
 using testing::MeanCorrected;
 using testing::ModelOf;
-using testing::ReadReference;
-using testing::ReadSeries;
+using testing::ReadReferenceFile;
+using testing::ReadDataFile;
 
 std::vector<double> Simulate(const ArmaModel& model, int n, unsigned seed) {
   std::mt19937 rng(seed);
@@ -48,10 +48,10 @@ std::pair<double, double> QuadraticFormAndLogDet(const std::vector<double>& gamm
 }
 
 TEST(ArmaLikelihood, ReproducesExactMaximumLikelihoodFitsOfR) {
-  const auto reference = ReadReference("arma_ml");
+  const auto reference = ReadReferenceFile("arma_ml.json");
   for (const auto& [name, fit] : reference["fits"].items()) {
     SCOPED_TRACE(name);
-    const std::vector<double> x = MeanCorrected(ReadSeries(fit["series"]));
+    const std::vector<double> x = MeanCorrected(ReadDataFile(fit["series"].get<std::string>() + ".txt"));
     ASSERT_EQ(static_cast<int>(x.size()), fit["n"].get<int>());
     ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
     const LikelihoodOutcome out = ArmaLikelihood(x, model, kMaximumLikelihood);
@@ -116,7 +116,7 @@ TEST(ArmaLikelihood, EqualsTheDenseGaussianLikelihood) {
   // The airline model of log air passengers differenced at lags 12 and 1: an
   // MA(13) with theta2..theta11 fixed at 0 and theta13 = theta1 theta12.
   UnivariateProject project;
-  project.series = project.untransformedSeries = ReadSeries("air_passengers");
+  project.series = project.untransformedSeries = ReadDataFile("air_passengers.txt");
   ASSERT_TRUE(PushBoxCox(project, 0.0));
   ASSERT_TRUE(PushDifference(project, 12));
   ASSERT_TRUE(PushDifference(project, 1));
@@ -230,10 +230,10 @@ TEST(InnovationsCoefficients, ConvergeToTheInvertibleMaPart) {
 }
 
 TEST(ArmaLikelihood, ForecastModeMatchesR) {
-  const auto reference = ReadReference("arma_ml");
+  const auto reference = ReadReferenceFile("arma_ml.json");
   const auto& fit = reference["fits"]["nile_ARMA(1,1)"];
   const auto& forecast = reference["forecast_nile_ARMA(1,1)"];
-  const std::vector<double> x = MeanCorrected(ReadSeries("nile"));
+  const std::vector<double> x = MeanCorrected(ReadDataFile("nile.txt"));
   ArmaModel model = ModelOf(fit["phi"].get<std::vector<double>>(), fit["theta"].get<std::vector<double>>());
   const LikelihoodOutcome out = ArmaLikelihood(x, model, 10);
   ASSERT_EQ(out.status, 0);

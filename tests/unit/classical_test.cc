@@ -11,17 +11,17 @@
 #include "transform/classical_dialog.h"
 #include "transform/classical_fit.h"
 #include "transform/transform_ops.h"
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
 
 using platform::EventType;
-using transform_test::ImportedProject;
-using transform_test::LoadSeries;
+using testing::ImportedProject;
+using testing::ReadDataFile;
 
 TEST(Classical, SeasonalComponentSumsToZeroAndUndoRestores) {
-  const std::vector<double> air = LoadSeries("air_passengers.txt");
+  const std::vector<double> air = ReadDataFile("air_passengers.txt");
   for (int period : {3, 4, 12}) {
     UnivariateProject project = ImportedProject(air);
     ClassicalSettings settings;
@@ -97,7 +97,7 @@ TEST(Classical, TrendAndHarmonicsOnExactSignals) {
 }
 
 TEST(Classical, FitReportShowsTrendAndSeasonalComponents) {
-  UnivariateProject project = ImportedProject(LoadSeries("air_passengers.txt"));
+  UnivariateProject project = ImportedProject(ReadDataFile("air_passengers.txt"));
   ClassicalSettings settings;
   settings.seasonal = true;
   settings.period = 12;
@@ -138,7 +138,7 @@ class ClassicalDialogs : public ::testing::Test {
 };
 
 TEST_F(ClassicalDialogs, ValidatesFieldsAndKeepsOneStep) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(std::vector<double>(nile.begin(), nile.begin() + 12));
   Push(EventType::Check, kClassicalSeasonalCheck, "", 1);
   Push(EventType::SetText, kClassicalPeriodField, "5");
@@ -155,7 +155,7 @@ TEST_F(ClassicalDialogs, ValidatesFieldsAndKeepsOneStep) {
 }
 
 TEST_F(ClassicalDialogs, HarmonicIndicesAndCancel) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(std::vector<double>(nile.begin(), nile.begin() + 20));
   Push(EventType::Check, kClassicalHarmonicCheck, "", 1);
   Push(EventType::SetText, kClassicalHarmonicCountField, "5");

@@ -8,7 +8,7 @@
 #include "app/command_ids.h"
 #include "arma/constraints_dialog.h"
 #include "arma/preliminary_estimation.h"
-#include "estimation_test_data.h"
+#include "reference_data.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
 
@@ -85,7 +85,7 @@ TEST(EstimationCommands, PreliminaryThenMaximumLikelihoodMatchR) {
   // Only the mean question: after Yes the maximum likelihood command does not ask again.
   ASSERT_EQ(d.messages.shown.size(), 1u);
   EXPECT_EQ(d.messages.shown[0], "Subtract Mean?|Do you wish to subtract the mean?");
-  const auto fit = testing::ReadEstimationReference("arma_ml.json")["fits"]["sunspots_yearly_ARMA(2,1)"];
+  const auto fit = testing::ReadReferenceFile("arma_ml.json")["fits"]["sunspots_yearly_ARMA(2,1)"];
   EXPECT_NEAR(project.model.phi[0], fit["phi"][0].get<double>(), 1e-3);
   EXPECT_NEAR(project.model.phi[1], fit["phi"][1].get<double>(), 1e-3);
   EXPECT_NEAR(project.model.theta[0], fit["theta"][0].get<double>(), 1e-3);

@@ -13,7 +13,7 @@
 #include "forecast/holt_winters_view.h"
 #include "platform/platform.h"
 #include "transform/transform_ops.h"
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -40,8 +40,8 @@ class HoltWintersDialogs : public testing::CommandDialogFixture {
 };
 
 TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
-  const std::vector<double> y = transform_test::LoadSeries("nottingham_temperature.txt");
-  project = transform_test::ImportedProject(y);
+  const std::vector<double> y = testing::ReadDataFile("nottingham_temperature.txt");
+  project = testing::ImportedProject(y);
   ASSERT_TRUE(PushDifference(project, 1));  // n = 239, D = 1, n_total = 240
   const HoltWintersDialogIds ids = HoltWintersIds(true);
   Type(ids.count, "0");
@@ -113,7 +113,7 @@ TEST_F(HoltWintersDialogs, OriginalDataRebuildsTheSeries) {
   // Differenced nile, forecast on the rebuilt original: the reference values.
   std::ifstream in(std::string(KORA_REFERENCE_DIR) + "/holt_winters.json");
   const nlohmann::json ref = nlohmann::json::parse(in)["nonseasonal"];
-  project = transform_test::ImportedProject(transform_test::LoadSeries("nile.txt"));
+  project = testing::ImportedProject(testing::ReadDataFile("nile.txt"));
   ASSERT_TRUE(PushDifference(project, 1));
   const HoltWintersDialogIds ids = HoltWintersIds(false);
   Click(ids.original);
@@ -136,7 +136,7 @@ TEST_F(HoltWintersDialogs, OriginalDataRebuildsTheSeries) {
   EXPECT_EQ(project.holtWinters.hwForecast, before.hwForecast);
 
   // Two values give no prediction error: refused, not extrapolated from their difference.
-  project = transform_test::ImportedProject({7.0, 0.0});
+  project = testing::ImportedProject({7.0, 0.0});
   messages.shown.clear();
   Rejected();
   Click(kIdCancel);

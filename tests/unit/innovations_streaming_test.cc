@@ -9,7 +9,7 @@
 
 #include "arma/likelihood.h"
 #include "arma/model_acvf.h"
-#include "arma_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {

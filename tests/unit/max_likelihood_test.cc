@@ -9,7 +9,7 @@
 #include "arma/estimation_settings.h"
 #include "arma/likelihood.h"
 #include "arma/preliminary_estimation.h"
-#include "estimation_test_data.h"
+#include "reference_data.h"
 #include "transform/transform_ops.h"
 
 namespace kora {
@@ -44,7 +44,7 @@ void Prepare(UnivariateProject& project, int p, int q) {
 }
 
 TEST(MaxLikelihood, ReachesTheMaximumOfRArimaMlAtTheDefaultSettings) {
-  const auto fits = testing::ReadEstimationReference("arma_ml.json")["fits"];
+  const auto fits = testing::ReadReferenceFile("arma_ml.json")["fits"];
   for (const auto& [name, fit] : fits.items()) {
     SCOPED_TRACE(name);
     UnivariateProject project = ProjectOf(fit["series"].get<std::string>());

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "arma_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "arma_test_data.h"
+#include "reference_data.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
 #include "stats/residual_views.h"
@@ -15,8 +15,8 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 using testing::ModelOf;
-using testing::ReadReference;
-using testing::ReadSeries;
+using testing::ReadReferenceFile;
+using testing::ReadDataFile;
 
 struct Recorder : platform::PlatformObserver {
   std::vector<platform::MessageBoxState> shown;
@@ -37,7 +37,7 @@ struct Session {
   explicit Session(std::vector<UserEvent> events = {}) {
     for (auto& e : events) queue.Push(e);
     queue.Close();
-    SetData(ui, *project, ReadSeries("nile"));
+    SetData(ui, *project, ReadDataFile("nile.txt"));
   }
   void SetModel(const ArmaModel& model) {
     project->model = model;
@@ -55,7 +55,7 @@ UserEvent SetH(std::string text) {
 UserEvent Plain(EventType type) { return UserEvent{type}; }
 
 TEST(ModelViews, ResidualsFollowEveryModelChange) {
-  const auto ref = ReadReference("residual_tests");
+  const auto ref = ReadReferenceFile("residual_tests.json");
   Session s;
   ArmaModel model =
       ModelOf(ref["phi"].get<std::vector<double>>(), ref["theta"].get<std::vector<double>>(), 5.0);

@@ -9,7 +9,7 @@
 #include "arma/likelihood.h"
 #include "arma/preliminary_report.h"
 #include "arma/simulation.h"
-#include "estimation_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -28,7 +28,7 @@ PreliminaryOutcome Estimate(UnivariateProject& project, const PreliminaryRequest
 }
 
 TEST(PreliminaryEstimation, LikelihoodOfTheEstimatesAgreesWithReference) {
-  const auto reference = testing::ReadEstimationReference("ar_prelim.json");
+  const auto reference = testing::ReadReferenceFile("ar_prelim.json");
   for (const std::string key : {"nile", "sunspots_yearly"}) {
     UnivariateProject project = ProjectWith(testing::ReadDataFile(key + ".txt"));
     struct Case {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "estimation_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -23,8 +23,8 @@ void ExpectNear(const std::vector<double>& actual, const nlohmann::json& expecte
 class PreliminaryReference : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(PreliminaryReference, ArEstimatorsAgreeWithR) {
-  const auto reference = testing::ReadEstimationReference("ar_prelim.json")[GetParam()];
-  const auto x = testing::MeanCorrectedSeries(GetParam());
+  const auto reference = testing::ReadReferenceFile("ar_prelim.json")[GetParam()];
+  const auto x = testing::MeanCorrected(testing::ReadDataFile(GetParam() + ".txt"));
   const auto gamma = RawAutocovariances(x, 3);
   for (int h = 0; h <= 3; ++h)
     EXPECT_NEAR(gamma[h], reference["acvf_0_3"][h].get<double>(),
@@ -47,8 +47,8 @@ TEST_P(PreliminaryReference, ArEstimatorsAgreeWithR) {
 }
 
 TEST_P(PreliminaryReference, InnovationsAndHannanRissanenAgreeWithStatsmodels) {
-  const auto reference = testing::ReadEstimationReference("ar_prelim.json")[GetParam()];
-  const auto x = testing::MeanCorrectedSeries(GetParam());
+  const auto reference = testing::ReadReferenceFile("ar_prelim.json")[GetParam()];
+  const auto x = testing::MeanCorrected(testing::ReadDataFile(GetParam() + ".txt"));
   const int n = static_cast<int>(x.size());
   for (int q = 1; q <= 2; ++q) {
     const std::string key = "MA" + std::to_string(q) + "_m17";
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Series, PreliminaryReference, ::testing::Values("nile",
 TEST(PreliminaryEstimators, InnovationsArmaRecoversPureMaAndCountRules) {
   // With p = 0 the ARMA branch must reduce to the MA branch; the ARMA(1,1)
   // fit solves theta(m,2) = phi theta(m,1) and theta1 = theta(m,1) - phi.
-  const auto x = testing::MeanCorrectedSeries("nile");
+  const auto x = testing::MeanCorrected(testing::ReadDataFile("nile.txt"));
   const PreliminaryFit ma = InnovationsFit(x, 0, 2, 17);
   const PreliminaryFit arma = InnovationsFit(x, 1, 1, 17);
   ASSERT_TRUE(ma.ok && arma.ok);

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "arma/likelihood.h"
-#include "arma_test_data.h"
+#include "reference_data.h"
 #include "stats/residuals.h"
 
 namespace kora {
@@ -13,8 +13,8 @@ namespace {
 
 using testing::MeanCorrected;
 using testing::ModelOf;
-using testing::ReadReference;
-using testing::ReadSeries;
+using testing::ReadReferenceFile;
+using testing::ReadDataFile;
 
 void ExpectMatchesReference(const std::vector<double>& e, const nlohmann::json& ref, double tolerance) {
   const RandomnessStats s = RandomnessTestStats(e, ref["h"]);
@@ -32,16 +32,16 @@ void ExpectMatchesReference(const std::vector<double>& e, const nlohmann::json& 
 }
 
 TEST(RandomnessTests, ReferenceResidualsOfTheNileFit) {
-  const auto ref = ReadReference("residual_tests");
+  const auto ref = ReadReferenceFile("residual_tests.json");
   ExpectMatchesReference(ref["residuals"].get<std::vector<double>>(), ref, 1e-10);
 }
 
 TEST(RandomnessTests, OurResidualsOfTheNileFit) {
-  const auto ref = ReadReference("residual_tests");
+  const auto ref = ReadReferenceFile("residual_tests.json");
   ArmaModel model = ModelOf(ref["phi"].get<std::vector<double>>(), ref["theta"].get<std::vector<double>>());
   model.innovTolerance = 1e-10;
   model.storeResiduals = true;
-  const LikelihoodOutcome out = ArmaLikelihood(MeanCorrected(ReadSeries("nile")), model, kMaximumLikelihood);
+  const LikelihoodOutcome out = ArmaLikelihood(MeanCorrected(ReadDataFile("nile.txt")), model, kMaximumLikelihood);
   ASSERT_EQ(out.status, 0);
   const auto expected = ref["residuals"].get<std::vector<double>>();
   ASSERT_EQ(out.residuals.size(), expected.size());

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "arma_test_data.h"
+#include "reference_data.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
 #include "linalg/householder_qr.h"
@@ -15,7 +15,7 @@ namespace kora {
 namespace {
 
 using testing::ModelOf;
-using testing::ReadSeries;
+using testing::ReadDataFile;
 
 UnivariateProject ProjectWith(std::vector<double> x, int order, bool intercept, std::vector<int> harmonics = {}) {
   UnivariateProject project;
@@ -64,7 +64,7 @@ TEST(RegressionDesign, ColumnsCountAndValues) {
 }
 
 TEST(LeastSquares, MatchesTheLineFormulaAndKeepsDependentColumnsOut) {
-  const std::vector<double> y = ReadSeries("nile");
+  const std::vector<double> y = ReadDataFile("nile.txt");
   const int n = static_cast<int>(y.size());
   std::vector<double> a(2 * n);
   for (int t = 1; t <= n; ++t) {
@@ -98,7 +98,7 @@ TEST(LeastSquares, MatchesTheLineFormulaAndKeepsDependentColumnsOut) {
 }
 
 TEST(RegressionEstimation, LsRepeatsRemovesAndGlsWithWhiteNoiseIsLs) {
-  const std::vector<double> y = ReadSeries("nile");
+  const std::vector<double> y = ReadDataFile("nile.txt");
   UnivariateProject project = ProjectWith(y, 1, true);
   ASSERT_TRUE(EstimateRegressionLS(project));
   const auto [intercept, slope] = LineFit(y);
@@ -132,7 +132,7 @@ TEST(RegressionEstimation, LsRepeatsRemovesAndGlsWithWhiteNoiseIsLs) {
 // With AR(1) errors the exact GLS transform is Prais-Winsten: sqrt(1-phi^2) x(1),
 // then x(t) - phi x(t-1); the line through the transformed data by normal equations.
 TEST(RegressionEstimation, GlsWithAr1ErrorsIsPraisWinsten) {
-  const std::vector<double> y = ReadSeries("nile");
+  const std::vector<double> y = ReadDataFile("nile.txt");
   const int n = static_cast<int>(y.size());
   const double phi = 0.6;
   UnivariateProject project = ProjectWith(y, 1, true);
@@ -164,7 +164,7 @@ TEST(RegressionEstimation, GlsWithAr1ErrorsIsPraisWinsten) {
 }
 
 TEST(RegressionReport, LayoutOfLsAndGls) {
-  UnivariateProject project = ProjectWith(ReadSeries("nile"), 1, true, {2});
+  UnivariateProject project = ProjectWith(ReadDataFile("nile.txt"), 1, true, {2});
   ASSERT_TRUE(EstimateRegressionLS(project));
   std::string text = RegressionReportText(project);
   EXPECT_EQ(text.rfind("========================================\r\nKORA::Tarn(Regression estimates)\r\n", 0), 0u);
@@ -214,7 +214,7 @@ TEST(RegressionDialog, FieldsAreCheckedOnLeavingAndCancelClearsTheRegressors) {
     queue.Push(e);
   queue.Close();
   UnivariateProject project;
-  project.series = ReadSeries("nile");
+  project.series = ReadDataFile("nile.txt");
   project.series.resize(8);
   project.firstIndex = 1;
   project.lastIndex = 8;

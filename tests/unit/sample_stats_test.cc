@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "stats_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -37,7 +37,7 @@ double YuleWalkerLastCoefficient(const std::vector<double>& rho, int k) {
 }
 
 TEST(SampleStats, AgreesWithReferenceSeries) {
-  const nlohmann::json reference = testing::StatsReference();
+  const nlohmann::json reference = testing::ReadReferenceFile("stats.json");
   for (const auto& [key, ref] : reference["series"].items()) {
     SCOPED_TRACE(key);
     const std::vector<double> x = testing::ReferenceSeries(key);

@@ -13,7 +13,7 @@
 #include "smooth/moving_average_smooth.h"
 #include "smooth/parameter_smoothing_dialog.h"
 #include "smooth/smooth_reports.h"
-#include "stats_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "stats/periodogram.h"
 #include "stats/spectrum_smoothing_dialog.h"
-#include "stats_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {

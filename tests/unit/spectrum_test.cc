@@ -9,7 +9,7 @@
 #include "stats/periodogram.h"
 #include "stats/spectrum_model.h"
 #include "stats/spectrum_reports.h"
-#include "stats_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "report/number_format.h"
-#include "stats_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -22,7 +22,7 @@ UnivariateProject ProjectWith(const std::vector<double>& values) {
 
 TEST(StatsReports, DataSummaryOfNile) {
   const UnivariateProject project = ProjectWith(testing::ReadDataFile("nile.txt"));
-  const nlohmann::json nile = testing::StatsReference()["series"]["nile"];
+  const nlohmann::json nile = testing::ReadReferenceFile("stats.json")["series"]["nile"];
   const std::string expected =
       "==========\r\n"
       "KORA::Tarn\r\n"

@@ -14,7 +14,7 @@
 #include "transform/subsequence_dialog.h"
 #include "transform/transform_ops.h"
 #include "transform/undo_command.h"
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
@@ -22,8 +22,8 @@ namespace {
 using platform::EventType;
 using platform::kIdCancel;
 using platform::kIdOk;
-using transform_test::ImportedProject;
-using transform_test::LoadSeries;
+using testing::ImportedProject;
+using testing::ReadDataFile;
 
 struct Recorder : platform::PlatformObserver {
   std::vector<std::string> messages;                   // "caption: text"
@@ -71,7 +71,7 @@ class TransformDialogs : public ::testing::Test {
 };
 
 TEST_F(TransformDialogs, DifferenceRejectsBadLagsThenApplies) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   Type(kDifferenceLagField, "0");
   Click(kIdOk);
@@ -99,7 +99,7 @@ TEST_F(TransformDialogs, DifferenceRejectsBadLagsThenApplies) {
 }
 
 TEST_F(TransformDialogs, DifferenceAndUndoRoundTrip) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   Type(kDifferenceLagField, "12");
   Click(kIdOk);
@@ -118,7 +118,7 @@ TEST_F(TransformDialogs, DifferenceAndUndoRoundTrip) {
 }
 
 TEST_F(TransformDialogs, UndoRefusedWhileTrendEstimated) {
-  project = ImportedProject(LoadSeries("nile.txt"));
+  project = ImportedProject(ReadDataFile("nile.txt"));
   ASSERT_TRUE(PushSubtractMean(project));
   project.trend.trendSpecified = true;
   project.trend.estimationState = 1;
@@ -156,7 +156,7 @@ TEST_F(TransformDialogs, TwoValuesAcceptNoLag) {
 }
 
 TEST_F(TransformDialogs, BoxCoxSliderAtZeroIsTheLogarithm) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   MoveSlider(4);
   MoveSlider(0);
@@ -205,7 +205,7 @@ TEST_F(TransformDialogs, BoxCoxWithZeroNeedsPositiveLambda) {
 }
 
 TEST_F(TransformDialogs, BoxCoxTypedValueNeedsTwoEnters) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   Type(kBoxCoxParameterField, "word");
   Event(EventType::Focus, kBoxCoxSlider);  // not a number: ignored
@@ -227,7 +227,7 @@ TEST_F(TransformDialogs, BoxCoxTypedValueNeedsTwoEnters) {
 }
 
 TEST_F(TransformDialogs, BoxCoxCloseBoxUndoesPreview) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   MoveSlider(3);
   MoveSlider(7);
@@ -239,7 +239,7 @@ TEST_F(TransformDialogs, BoxCoxCloseBoxUndoesPreview) {
 }
 
 TEST_F(TransformDialogs, BoxCoxCancelKeepsPreview) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   MoveSlider(5);
   MoveSlider(5);  // same position: nothing new to apply
@@ -252,7 +252,7 @@ TEST_F(TransformDialogs, BoxCoxCancelKeepsPreview) {
 }
 
 TEST_F(TransformDialogs, BoxCoxOkWithoutPreviewAppliesNothing) {
-  project = ImportedProject(LoadSeries("nile.txt"));
+  project = ImportedProject(ReadDataFile("nile.txt"));
   Click(kIdOk);
   EXPECT_FALSE(Play(RunBoxCoxDialog));
   EXPECT_TRUE(project.transforms.empty());
@@ -270,7 +270,7 @@ TEST_F(TransformDialogs, BoxCoxRefusesNegativeData) {
 }
 
 TEST_F(TransformDialogs, SubsequenceKeepsRangeAndUndoRestores) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   project = ImportedProject(nile);
   Type(kSubsequenceMinField, "11");
   Type(kSubsequenceMaxField, "90");
@@ -290,7 +290,7 @@ TEST_F(TransformDialogs, SubsequenceKeepsRangeAndUndoRestores) {
 }
 
 TEST_F(TransformDialogs, SubsequenceRejectsBadRangesUntilCancel) {
-  project = ImportedProject(LoadSeries("nile.txt"));
+  project = ImportedProject(ReadDataFile("nile.txt"));
   ASSERT_TRUE(PushDifference(project, 1));  // indices 2..100
   for (auto [lo, hi] : std::vector<std::pair<std::string, std::string>>{
            {"50", "50"}, {"1", "50"}, {"2", "101"}, {"x", "40"}, {"60", "40"}}) {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "transform/transform_ops.h"
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
 
-using transform_test::ImportedProject;
+using testing::ImportedProject;
 
 // The five transformation items in the order Box-Cox, Classical, Subtract
 // Mean, Difference, Subsequence.

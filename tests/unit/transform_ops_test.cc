@@ -5,14 +5,14 @@
 #include <cmath>
 #include <numeric>
 
-#include "transform_test_data.h"
+#include "reference_data.h"
 
 namespace kora {
 namespace {
 
-using transform_test::ImportedProject;
-using transform_test::LoadReference;
-using transform_test::LoadSeries;
+using testing::ImportedProject;
+using testing::ReadReferenceFile;
+using testing::ReadDataFile;
 
 double Mean(const std::vector<double>& x) { return std::accumulate(x.begin(), x.end(), 0.0) / x.size(); }
 
@@ -29,8 +29,8 @@ void ExpectSeriesNear(const std::vector<double>& actual, const std::vector<doubl
 }
 
 TEST(TransformOps, LogAndDifferencesMatchReferenceAndUndoRestores) {
-  const auto reference = LoadReference("stats.json")["series"];
-  const std::vector<double> air = LoadSeries("air_passengers.txt");
+  const auto reference = ReadReferenceFile("stats.json")["series"];
+  const std::vector<double> air = ReadDataFile("air_passengers.txt");
   UnivariateProject project = ImportedProject(air);
 
   ASSERT_TRUE(PushBoxCox(project, 0.0));
@@ -55,7 +55,7 @@ TEST(TransformOps, LogAndDifferencesMatchReferenceAndUndoRestores) {
   EXPECT_TRUE(project.transforms.empty());
   EXPECT_FALSE(UndoTopStep(project));
 
-  UnivariateProject www = ImportedProject(LoadSeries("www_usage.txt"));
+  UnivariateProject www = ImportedProject(ReadDataFile("www_usage.txt"));
   ASSERT_TRUE(PushDifference(www, 1));
   EXPECT_EQ(www.count(), reference["www_usage_d1"]["n"].get<int>());
   EXPECT_NEAR(Mean(www.series), reference["www_usage_d1"]["mean"].get<double>(), 1e-12);
@@ -63,7 +63,7 @@ TEST(TransformOps, LogAndDifferencesMatchReferenceAndUndoRestores) {
 }
 
 TEST(TransformOps, DifferenceRoundTripOnNile) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   for (int lag : {1, 5, 12, 98}) {
     UnivariateProject project = ImportedProject(nile);
     ASSERT_TRUE(PushDifference(project, lag));
@@ -88,7 +88,7 @@ TEST(TransformOps, BoxCoxBranchesAndInverse) {
   EXPECT_NEAR(BoxCox(5.0, 1e-7), std::log(5.0), 1e-6);
   EXPECT_EQ(InverseBoxCox(2.0, 0.0), std::exp(2.0));
 
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   for (double lambda : {0.0, 0.1, 0.5, 1.5}) {
     UnivariateProject project = ImportedProject(nile);
     ASSERT_TRUE(PushBoxCox(project, lambda));
@@ -101,8 +101,8 @@ TEST(TransformOps, BoxCoxBranchesAndInverse) {
 }
 
 TEST(TransformOps, SubtractMeanUsesSampleMean) {
-  const auto reference = LoadReference("stats.json")["series"]["nile"];
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const auto reference = ReadReferenceFile("stats.json")["series"]["nile"];
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   UnivariateProject project = ImportedProject(nile);
   ASSERT_TRUE(PushSubtractMean(project));
   EXPECT_NEAR(project.transforms.back().mean, reference["mean"].get<double>(), 1e-9);
@@ -113,7 +113,7 @@ TEST(TransformOps, SubtractMeanUsesSampleMean) {
 }
 
 TEST(TransformOps, SubsequenceInTimeIndexScale) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   UnivariateProject project = ImportedProject(nile);
   ASSERT_TRUE(PushSubsequence(project, 11, 90));
   EXPECT_EQ(project.firstIndex, 11);
@@ -140,7 +140,7 @@ TEST(TransformOps, SubsequenceInTimeIndexScale) {
 }
 
 TEST(TransformOps, InapplicableStepsChangeNothing) {
-  const std::vector<double> nile = LoadSeries("nile.txt");
+  const std::vector<double> nile = ReadDataFile("nile.txt");
   UnivariateProject project = ImportedProject(nile);
   EXPECT_FALSE(PushDifference(project, 0));
   EXPECT_FALSE(PushDifference(project, 100));
