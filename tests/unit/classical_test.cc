@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_events.h"
+#include "recording_observer.h"
 
 #include <cmath>
 #include <numeric>
@@ -116,10 +117,7 @@ TEST(Classical, FitReportShowsTrendAndSeasonalComponents) {
 
 class ClassicalDialogs : public ::testing::Test {
  protected:
-  struct Log : platform::PlatformObserver {
-    std::vector<std::string> messages;
-    void MessageShown(const platform::MessageBoxState& m) override { messages.push_back(m.text); }
-  };
+  using Log = testing::RecordingObserver;
   void Push(EventType type, int id = 0, std::string text = "", int number = 0) {
     queue.Push(testing::ControlEvent(type, id, std::move(text), number));
   }
@@ -149,7 +147,7 @@ TEST_F(ClassicalDialogs, ValidatesFieldsAndKeepsOneStep) {
   Push(EventType::SetText, kClassicalPeriodField, "4");
   Push(EventType::Click, platform::kIdOk);
   EXPECT_EQ(Run(), platform::kIdOk);
-  EXPECT_EQ(log.messages, std::vector<std::string>{"Period must be in: (2,4]"});
+  EXPECT_EQ(log.Texts(), std::vector<std::string>{"Period must be in: (2,4]"});
   ASSERT_EQ(project.transforms.size(), 1u);
   EXPECT_EQ(project.transforms.back().period, 4);
 }
@@ -169,7 +167,7 @@ TEST_F(ClassicalDialogs, HarmonicIndicesAndCancel) {
   Push(EventType::Click, kClassicalShowFit);
   Push(EventType::Click, platform::kIdCancel);
   EXPECT_EQ(Run(), platform::kIdCancel);
-  EXPECT_EQ(log.messages,
+  EXPECT_EQ(log.Texts(),
             (std::vector<std::string>{"Number of harmonics must be in [1, 4]", "Index(1) must be in (1, 10)"}));
   EXPECT_TRUE(project.transforms.empty());
   for (int t = 0; t < 20; ++t) EXPECT_NEAR(project.series[t], nile[t], 1e-9);

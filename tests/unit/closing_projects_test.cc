@@ -9,16 +9,14 @@
 #include "app/command_ids.h"
 #include "platform/event_queue.h"
 #include "project/project_fingerprint.h"
+#include "recording_observer.h"
 
 namespace kora {
 namespace {
 
 using platform::EventType;
 
-struct Questions : platform::PlatformObserver {
-  std::vector<std::string> asked;
-  void MessageShown(const platform::MessageBoxState& m) override { asked.push_back(m.text); }
-};
+using Questions = testing::RecordingObserver;
 
 UserEvent E(EventType type, int number = 0, std::string text = {}) {
   UserEvent e;
@@ -69,10 +67,10 @@ TEST(ClosingProjects, CloseAsksToSaveAndCancelKeepsEverything) {
   Desk d;
   d.NewWithData();
   d.NewWithData();
-  d.questions.asked.clear();
+  d.questions.shown.clear();
   // Close All: Cancel at the second project's question closes nothing.
   d.Play({E(EventType::Command, cmd::kCloseAll), E(EventType::Yes), E(EventType::No), E(EventType::Cancel)});
-  EXPECT_EQ(d.questions.asked,
+  EXPECT_EQ(d.questions.Texts(),
             (std::vector<std::string>{"Close all projects ?", "Save changes to New Univariate Project ?",
                                       "Save changes to New Univariate Project ?"}));
   EXPECT_EQ(d.app.registry.HighestSlot(), 2);

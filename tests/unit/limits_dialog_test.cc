@@ -1,4 +1,5 @@
 #include "plot/limits_dialog.h"
+#include "recording_observer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,7 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 
-struct Messages : platform::PlatformObserver {
-  std::vector<platform::MessageBoxState> shown;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m); }
-};
+using Messages = testing::RecordingObserver;
 
 UserEvent SetText(const std::string& label, const std::string& text) {
   UserEvent e{EventType::SetText};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_events.h"
+#include "recording_observer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,12 +13,7 @@ namespace kora::platform {
 namespace {
 
 // Records what a user would see.
-struct Recorder : PlatformObserver {
-  std::vector<std::string> seen;
-  void MessageShown(const MessageBoxState& m) override { seen.push_back("message " + m.text); }
-  void DialogOpened(const Dialog& d) override { seen.push_back("open " + d.title()); }
-  void DialogClosed(const Dialog& d) override { seen.push_back("close " + d.title()); }
-};
+using Recorder = testing::RecordingObserver;
 
 UserEvent Ev(EventType type, int control = 0, std::string text = {}, int number = 0) {
   return kora::testing::ControlEvent(type, control, std::move(text), number);

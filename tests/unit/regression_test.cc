@@ -10,6 +10,7 @@
 #include "regression/regression_dialog.h"
 #include "regression/regression_estimation.h"
 #include "regression/regression_report.h"
+#include "recording_observer.h"
 
 namespace kora {
 namespace {
@@ -180,10 +181,7 @@ TEST(RegressionReport, LayoutOfLsAndGls) {
   EXPECT_NE(text.find("           Coeff     Value          Std Error \r\n"), std::string::npos);
 }
 
-struct Recorder : platform::PlatformObserver {
-  std::vector<platform::MessageBoxState> shown;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m); }
-};
+using Recorder = testing::RecordingObserver;
 
 platform::UserEvent Event(platform::EventType type, int id = 0, std::string text = "", int number = 0) {
   platform::UserEvent e{type};

@@ -9,6 +9,7 @@
 #include "app/script_reader.h"
 #include "dialog_events.h"
 #include "platform/event_queue.h"
+#include "recording_observer.h"
 
 namespace kora {
 namespace {
@@ -39,14 +40,7 @@ std::vector<std::string> ScriptActions(const std::string& path) {
 TEST(SessionRecorder, SavesTheDeliveredEventsAsAScript) {
   platform::EventQueue queue;
   SessionRecorder recorder(queue);
-  std::vector<std::string> messages;
-  struct Messages : platform::PlatformObserver {
-    std::vector<std::string>* shown;
-    void MessageShown(const platform::MessageBoxState& m) override {
-      shown->push_back(m.caption + ": " + m.text);
-    }
-  } observer;
-  observer.shown = &messages;
+  testing::RecordingObserver observer;
   platform::Platform ui(recorder, observer);
   recorder.Watch(ui);
   Application app(ui);
@@ -67,7 +61,7 @@ TEST(SessionRecorder, SavesTheDeliveredEventsAsAScript) {
   ui.Run();
 
   EXPECT_EQ(queue.rejections.size(), 2u);
-  EXPECT_EQ(messages, (std::vector<std::string>{"WriteSessionScript(): Cannot open file"}));
+  EXPECT_EQ(observer.Messages(), (std::vector<std::string>{"WriteSessionScript(): Cannot open file"}));
   const std::vector<std::string> expected = {"command file.new", R"(radio "Univariate")", R"(click "OK")",
                                              R"(mouse move "New" 6 0)"};
   EXPECT_EQ(recorder.lines(), expected);

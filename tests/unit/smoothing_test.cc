@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_events.h"
+#include "recording_observer.h"
 
 #include <cmath>
 #include <numeric>
@@ -100,10 +101,7 @@ TEST(Smoothing, Reports) {
   EXPECT_NE(MaSmoothReport(0.0).find("KORA::(Moving Average Smoothing)"), std::string::npos);
 }
 
-struct MessageLog : platform::PlatformObserver {
-  std::vector<std::string> messages;
-  void MessageShown(const platform::MessageBoxState& m) override { messages.push_back(m.caption + ": " + m.text); }
-};
+using MessageLog = testing::RecordingObserver;
 
 platform::UserEvent Event(platform::EventType type, int id = 0, std::string text = "", int number = 0) {
   return testing::ControlEvent(type, id, std::move(text), number);
@@ -129,7 +127,7 @@ TEST(Smoothing, ParameterDialogValidatesPreviewsAndOptimises) {
   queue.Push(Event(EventType::Click, platform::kIdOk));
   queue.Close();
   EXPECT_EQ(ui.RunDialog(dialog), platform::kIdOk);
-  EXPECT_EQ(log.messages,
+  EXPECT_EQ(log.Messages(),
             std::vector<std::string>{"KORA::Tarn Error: Exp. smooth parameter must be in [0.0, 1.0] or -1"});
   EXPECT_EQ(applied, 2);  // the slider at 0.3, then the optimum
   EXPECT_EQ(alpha, 0.25);
@@ -162,7 +160,7 @@ TEST(Smoothing, MovingAverageDialogRefusesZeroSumAndLongOrders) {
   queue.Push(Event(EventType::Click, platform::kIdOk));
   queue.Close();
   EXPECT_EQ(ui.RunDialog(dialog), platform::kIdOk);
-  EXPECT_EQ(log.messages, (std::vector<std::string>{"KORA::ERROR: MA Order must be < 100",
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"KORA::ERROR: MA Order must be < 100",
                                                     "KORA::ERROR: MA coefficients cannot sum to zero"}));
   EXPECT_EQ(applied, 1);
   ASSERT_EQ(project.movingAverageWeights.size(), 2u);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_events.h"
+#include "recording_observer.h"
 
 #include "platform/event_queue.h"
 #include "platform/platform.h"
@@ -13,10 +14,7 @@ namespace {
 
 using platform::EventType;
 
-struct Log : platform::PlatformObserver {
-  std::vector<std::string> messages;
-  void MessageShown(const platform::MessageBoxState& m) override { messages.push_back(m.caption + ": " + m.text); }
-};
+using Log = testing::RecordingObserver;
 
 class SpectrumSmoothingDialogs : public ::testing::Test {
  protected:
@@ -59,7 +57,7 @@ TEST_F(SpectrumSmoothingDialogs, RejectsBadCountsAndOrdersThenSmoothsOnOk) {
   Push(EventType::SetText, kDaniellOrderField, "1");
   Push(EventType::Click, platform::kIdOk);
   EXPECT_EQ(Run(), platform::kIdOk);
-  EXPECT_EQ(log.messages, (std::vector<std::string>{"KORA::Error: Number of Daniell filters must be from 0 to 50",
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"KORA::Error: Number of Daniell filters must be from 0 to 50",
                                                     "KORA::Error: Invalid index, must be less than AR Order = 100"}));
   EXPECT_TRUE(project.showSmoothed);
   EXPECT_EQ(project.daniellFilterCount, 2);
