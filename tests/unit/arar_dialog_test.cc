@@ -50,7 +50,7 @@ TEST_F(ArarDialogs, ChecksThenRunsOnSubsetOfDifferencedSeries) {
   Click(kArarShortening);
   Click(kIdOk);
   ASSERT_TRUE(Play());
-  EXPECT_EQ(messages.shown,
+  EXPECT_EQ(messages.Messages(),
             (std::vector<std::string>{"ERROR: Number of predictors MUST be greater than 0",
                                       "ERROR: Starting point MUST be greater than number of lags differenced",
                                       "ERROR: Need at least 30 observations to run ARAR",
@@ -88,7 +88,7 @@ TEST_F(ArarDialogs, WholeRangeIsTheCompleteSetAndCancelKeepsState) {
   Type(kArarLastField, "100");
   Click(kIdOk);
   ASSERT_TRUE(Play());
-  EXPECT_EQ(messages.shown, (std::vector<std::string>{"ERROR: Starting point MUST be greater than 0"}));
+  EXPECT_EQ(messages.Messages(), (std::vector<std::string>{"ERROR: Starting point MUST be greater than 0"}));
   EXPECT_FALSE(project.arar.ararSubset);
   EXPECT_EQ(project.arar.ararForecast.size(), 110u);
   const ArarSettings before = project.arar;

@@ -1,5 +1,5 @@
 // A test that plays user events into the dialogs of a command run on one
-// project, and records the messages and the first dialog shown.
+// project, and records what they showed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,17 +11,9 @@
 #include "platform/event_queue.h"
 #include "platform/platform.h"
 #include "project/univariate_project.h"
+#include "recording_observer.h"
 
 namespace kora::testing {
-
-struct ShownMessages : platform::PlatformObserver {
-  std::vector<std::string> shown;                // "caption: text"
-  std::vector<platform::Control> firstDialog;    // the controls of the first dialog opened
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m.caption + ": " + m.text); }
-  void DialogOpened(const platform::Dialog& d) override {
-    if (firstDialog.empty()) firstDialog = d.controls();
-  }
-};
 
 class CommandDialogFixture : public ::testing::Test {
  protected:
@@ -42,7 +34,7 @@ class CommandDialogFixture : public ::testing::Test {
   }
 
   platform::EventQueue queue;
-  ShownMessages messages;
+  RecordingObserver messages;
   platform::Platform ui{queue, messages};
   UnivariateProject project;
 };

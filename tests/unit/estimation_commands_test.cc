@@ -9,6 +9,7 @@
 #include "arma/constraints_dialog.h"
 #include "arma/preliminary_estimation.h"
 #include "reference_data.h"
+#include "recording_observer.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
 
@@ -27,15 +28,7 @@ UserEvent Ev(EventType type, int id = 0, std::string text = {}) {
   return e;
 }
 
-// Records the messages and the dialogs shown.
-struct Messages : platform::PlatformObserver {
-  std::vector<std::string> shown;
-  std::vector<std::string> dialogs;
-  void DialogOpened(const platform::Dialog& d) override { dialogs.push_back(d.title()); }
-  void MessageShown(const platform::MessageBoxState& m) override {
-    shown.push_back(m.caption + "|" + m.text);
-  }
-};
+using Messages = testing::RecordingObserver;
 
 struct Desk {
   platform::EventQueue events;
@@ -68,9 +61,9 @@ TEST(EstimationCommands, BadInputLeavesTheModelAsItWas) {
           Ev(EventType::Command, cmd::kMaxLikelihood), Ev(EventType::Click, 1), Ev(EventType::Ok),
           Ev(EventType::Click, 2)});
   ASSERT_EQ(d.messages.shown.size(), 2u);
-  EXPECT_EQ(d.messages.shown[0], std::string("ERROR|") + kPreliminaryFailedText);
-  EXPECT_EQ(d.messages.shown[1],
-            "Error|No parameters to optimize.  Unconstrain parameters or respecify model.");
+  EXPECT_EQ(d.messages.Messages()[0], std::string("ERROR: ") + kPreliminaryFailedText);
+  EXPECT_EQ(d.messages.Messages()[1],
+            "Error: No parameters to optimize.  Unconstrain parameters or respecify model.");
   EXPECT_EQ(project.model.arOrder, before.arOrder);
   EXPECT_EQ(project.model.phi, before.phi);
   EXPECT_FALSE(d.ui.Exists(project.reports[kPreliminaryReport]));
@@ -84,7 +77,7 @@ TEST(EstimationCommands, PreliminaryThenMaximumLikelihoodMatchR) {
           Ev(EventType::Command, cmd::kMaxLikelihood), Ev(EventType::Click, 1)});
   // Only the mean question: after Yes the maximum likelihood command does not ask again.
   ASSERT_EQ(d.messages.shown.size(), 1u);
-  EXPECT_EQ(d.messages.shown[0], "Subtract Mean?|Do you wish to subtract the mean?");
+  EXPECT_EQ(d.messages.Messages()[0], "Subtract Mean?: Do you wish to subtract the mean?");
   const auto fit = testing::ReadReferenceFile("arma_ml.json")["fits"]["sunspots_yearly_ARMA(2,1)"];
   EXPECT_NEAR(project.model.phi[0], fit["phi"][0].get<double>(), 1e-3);
   EXPECT_NEAR(project.model.phi[1], fit["phi"][1].get<double>(), 1e-3);
@@ -138,9 +131,9 @@ TEST(EstimationCommands, ConstraintsDialogChecksRelations) {
   ConstraintsDialog dialog(model);
   EXPECT_EQ(ui.RunDialog(dialog), platform::kIdOk);
   ASSERT_EQ(messages.shown.size(), 3u);
-  EXPECT_EQ(messages.shown[0], "KORA::Error|Number of multiplicative relations must be from 0 to 6");
-  EXPECT_EQ(messages.shown[1], "KORA::Error|Invalid index, must be less than MA Order = 13");
-  EXPECT_EQ(messages.shown[2], "KORA::ERROR|Multiplicative relation parameter must be positive");
+  EXPECT_EQ(messages.Messages()[0], "KORA::Error: Number of multiplicative relations must be from 0 to 6");
+  EXPECT_EQ(messages.Messages()[1], "KORA::Error: Invalid index, must be less than MA Order = 13");
+  EXPECT_EQ(messages.Messages()[2], "KORA::ERROR: Multiplicative relation parameter must be positive");
   // 13 = 1 x 12 in the MA group with p = 1: target 14, factors 2 and 13.
   EXPECT_EQ(model.multRelationCount, 1);
   EXPECT_EQ(model.multRelationTarget[0], 14);

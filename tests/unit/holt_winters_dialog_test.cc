@@ -66,7 +66,7 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
   Type(ids.last, "200");
   Click(kIdOk);
   ASSERT_TRUE(Play(true));
-  EXPECT_EQ(messages.shown,
+  EXPECT_EQ(messages.Messages(),
             (std::vector<std::string>{"ERROR: Number of predictors MUST be greater than 0",
                                       "ERROR: Gamma must be between 0 and 1",
                                       "ERROR: Period must be greater than 1",
@@ -76,7 +76,7 @@ TEST_F(HoltWintersDialogs, SeasonalChecksInOrderThenRunsOnDifferencedSubset) {
                                       "ERROR: Need at least 14 observations to run seasonal Holt-Winters"}));
   // The dialog opened with the stored defaults on the original axis.
   auto control = [&](int id) {
-    for (const auto& c : messages.firstDialog)
+    for (const auto& c : messages.opened.at(0))
       if (c.id == id) return c;
     return platform::Control{};
   };
@@ -141,7 +141,7 @@ TEST_F(HoltWintersDialogs, OriginalDataRebuildsTheSeries) {
   Rejected();
   Click(kIdCancel);
   EXPECT_FALSE(Play(false));
-  EXPECT_EQ(messages.shown, std::vector<std::string>{"ERROR: Need at least 3 observations to run Holt-Winters"});
+  EXPECT_EQ(messages.Messages(), std::vector<std::string>{"ERROR: Need at least 3 observations to run Holt-Winters"});
   EXPECT_TRUE(project.holtWinters.hwForecast.empty());
 }
 

@@ -28,7 +28,7 @@ TEST_F(PreliminaryDialogs, EstimatorsAreOneChoice) {
   ui.RunDialog(dialog);
   ExpectEveryEventTaken();
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0], "ERROR:  Select an ARMA method box");
+  EXPECT_EQ(messages.Messages()[0], "ERROR:  Select an ARMA method box");
   std::string selected;
   for (const auto& c : dialog.controls())
     if (c.type == ControlType::Radio && c.checked) selected += c.label + ";";

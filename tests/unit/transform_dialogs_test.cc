@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_events.h"
+#include "recording_observer.h"
 
 #include <cmath>
 #include <functional>
@@ -25,16 +26,7 @@ using platform::kIdOk;
 using testing::ImportedProject;
 using testing::ReadDataFile;
 
-struct Recorder : platform::PlatformObserver {
-  std::vector<std::string> messages;                   // "caption: text"
-  std::vector<std::vector<platform::Control>> opened;  // controls of each dialog as it opened
-  std::vector<platform::Control> closedControls;       // controls of the last dialog as it closed
-  void MessageShown(const platform::MessageBoxState& m) override {
-    messages.push_back(m.caption + ": " + m.text);
-  }
-  void DialogOpened(const platform::Dialog& d) override { opened.push_back(d.controls()); }
-  void DialogClosed(const platform::Dialog& d) override { closedControls = d.controls(); }
-};
+using Recorder = testing::RecordingObserver;
 
 const platform::Control& ControlOf(const std::vector<platform::Control>& controls, int id) {
   for (const auto& c : controls)
@@ -85,7 +77,7 @@ TEST_F(TransformDialogs, DifferenceRejectsBadLagsThenApplies) {
   Event(EventType::Enter);
   EXPECT_TRUE(Play(RunDifferenceDialog));
 
-  EXPECT_EQ(recorder.messages, (std::vector<std::string>{"KORA::Tarn Error: Lag must be positive",
+  EXPECT_EQ(recorder.Messages(), (std::vector<std::string>{"KORA::Tarn Error: Lag must be positive",
                                                          "KORA::Tarn Error: Lag too large for data set."}));
   ASSERT_EQ(recorder.opened.size(), 4u);
   for (const auto& controls : recorder.opened) {
@@ -114,7 +106,7 @@ TEST_F(TransformDialogs, DifferenceAndUndoRoundTrip) {
   for (int t = 0; t < 100; ++t) EXPECT_NEAR(project.series[t], nile[t], 1e-9);
   EXPECT_FALSE(RunUndoTransform(platform, project, refresh));  // nothing left to undo
   EXPECT_EQ(refreshes, 2);
-  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_TRUE(recorder.Messages().empty());
 }
 
 TEST_F(TransformDialogs, UndoRefusedWhileTrendEstimated) {
@@ -126,7 +118,7 @@ TEST_F(TransformDialogs, UndoRefusedWhileTrendEstimated) {
   queue.Close();
   EXPECT_FALSE(RunUndoTransform(platform, project, refresh));
   EXPECT_EQ(
-      recorder.messages,
+      recorder.Messages(),
       std::vector<std::string>{"KORA::Tarn Error: Must remove regression function before untransforming"});
   EXPECT_EQ(project.transforms.size(), 1u);
   EXPECT_EQ(refreshes, 0);
@@ -140,7 +132,7 @@ TEST_F(TransformDialogs, ShortSeriesLimitTheLag) {
   Click(kIdOk);  // the reopened field shows 1
   EXPECT_TRUE(Play(RunDifferenceDialog));
   EXPECT_EQ(project.series, (std::vector<double>{3.0, 5.0}));
-  EXPECT_EQ(recorder.messages, std::vector<std::string>{"KORA::Tarn Error: Lag too large for data set."});
+  EXPECT_EQ(recorder.Messages(), std::vector<std::string>{"KORA::Tarn Error: Lag too large for data set."});
 }
 
 TEST_F(TransformDialogs, TwoValuesAcceptNoLag) {
@@ -149,7 +141,7 @@ TEST_F(TransformDialogs, TwoValuesAcceptNoLag) {
   AnswerMessage();
   Click(kIdCancel);
   EXPECT_FALSE(Play(RunDifferenceDialog));
-  EXPECT_EQ(recorder.messages, std::vector<std::string>{"KORA::Tarn Error: Lag too large for data set."});
+  EXPECT_EQ(recorder.Messages(), std::vector<std::string>{"KORA::Tarn Error: Lag too large for data set."});
   EXPECT_EQ(project.series, (std::vector<double>{1.0, 4.0}));
   EXPECT_TRUE(project.transforms.empty());
   EXPECT_EQ(refreshes, 0);
@@ -194,7 +186,7 @@ TEST_F(TransformDialogs, BoxCoxWithZeroNeedsPositiveLambda) {
   const auto& opened = recorder.opened.at(0);
   EXPECT_EQ(ControlOf(opened, kBoxCoxSlider).sliderMin, 1);
   EXPECT_EQ(ControlOf(opened, kBoxCoxLowerLabel).label, "0.1");
-  EXPECT_EQ(recorder.messages,
+  EXPECT_EQ(recorder.Messages(),
             std::vector<std::string>(2, "KORA::Tarn Error: Box-Cox parameter must be in (0.0, 1.5]"));
   EXPECT_EQ(recorder.opened.size(), 1u);
   EXPECT_EQ(ControlOf(recorder.closedControls, kBoxCoxSlider).sliderPos, 5);
@@ -217,7 +209,7 @@ TEST_F(TransformDialogs, BoxCoxTypedValueNeedsTwoEnters) {
   Event(EventType::Enter);  // previews; the focus is now on OK
   Event(EventType::Enter);  // closes
   EXPECT_TRUE(Play(RunBoxCoxDialog));
-  EXPECT_EQ(recorder.messages,
+  EXPECT_EQ(recorder.Messages(),
             std::vector<std::string>{"KORA::Tarn Error: Box-Cox parameter must be in [0.0, 1.5]"});
   EXPECT_EQ(refreshes, 1);
   ASSERT_EQ(project.transforms.size(), 1u);
@@ -263,7 +255,7 @@ TEST_F(TransformDialogs, BoxCoxRefusesNegativeData) {
   project = ImportedProject({1.0, -0.5, 0.0});
   AnswerMessage();
   EXPECT_FALSE(Play(RunBoxCoxDialog));
-  EXPECT_EQ(recorder.messages,
+  EXPECT_EQ(recorder.Messages(),
             std::vector<std::string>{"KORA::Tarn Error: Data must be nonnegative to implement Box-Cox"});
   EXPECT_TRUE(recorder.opened.empty());
   EXPECT_TRUE(project.transforms.empty());
@@ -302,7 +294,7 @@ TEST_F(TransformDialogs, SubsequenceRejectsBadRangesUntilCancel) {
   Click(kIdCancel);
   const std::vector<double> before = project.series;
   EXPECT_FALSE(Play(RunSubsequenceDialog));
-  EXPECT_EQ(recorder.messages,
+  EXPECT_EQ(recorder.Messages(),
             std::vector<std::string>(5, "KORA::Tarn Error: Select a subsequence in [2,100]"));
   EXPECT_EQ(recorder.opened.size(), 6u);
   EXPECT_EQ(ControlOf(recorder.opened.back(), kSubsequenceMinField).text, "2");
