@@ -4,12 +4,13 @@
 
 #include <cmath>
 
-#include "reference_data.h"
 #include "forecast/arma_forecast_dialog.h"
 #include "forecast/arma_forecast_view.h"
 #include "forecast/forecast_undo.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
+#include "recording_observer.h"
+#include "reference_data.h"
 #include "transform/transform_ops.h"
 
 namespace kora {
@@ -19,8 +20,8 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 using testing::ModelOf;
-using testing::ReadReferenceFile;
 using testing::ReadDataFile;
+using testing::ReadReferenceFile;
 
 UnivariateProject BareProject(std::vector<double> x) {
   UnivariateProject project;
@@ -43,7 +44,8 @@ TEST(ArmaForecast, NileArma11MatchesRWithAndWithoutTheMean) {
     UnivariateProject project = BareProject(ReadDataFile("nile.txt"));
     ASSERT_TRUE(PushSubtractMean(project));
     project.model = NileArma11();
-    project.model.innovTolerance = 1e-9;  // the steady-state test of the default 1e-4 moves the values by ~2e-4
+    project.model.innovTolerance =
+        1e-9;  // the steady-state test of the default 1e-4 moves the values by ~2e-4
     project.forecastCount = 10;
     project.forecastWnVariance = project.model.whiteNoiseVariance;
     project.forecastAddMean = addMean;
@@ -97,7 +99,8 @@ TEST(ForecastUndo, UndoChainReproducesTheDataExactly) {
   // Without the Box-Cox inversion the result stays on the Box-Cox scale.
   ForecastUndoFlags undiff;
   undiff.undifference = true;
-  const DataScaleForecast boxcox = UndoForecastTransforms(part, ImpliedInversions(undiff, AvailableInversions(part)), truth);
+  const DataScaleForecast boxcox =
+      UndoForecastTransforms(part, ImpliedInversions(undiff, AvailableInversions(part)), truth);
   EXPECT_NEAR(boxcox.forecasts[0], BoxCox(x[n - k], 0.5), 1e-9);
 }
 
@@ -272,14 +275,7 @@ TEST(ArmaForecast, FractionalPredictorOfWhiteNoiseIsZeroAndMseGrowsWithPsi) {
   EXPECT_LT(std::abs(f[4]), std::abs(f[0]) + 1e-12);
 }
 
-struct Recorder : platform::PlatformObserver {
-  std::vector<platform::MessageBoxState> shown;
-  std::vector<bool> boxEnabled;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m); }
-  void DialogOpened(const platform::Dialog& d) override {
-    if (const auto* c = d.Find(kForecastBoxCoxBox)) boxEnabled.push_back(c->enabled);
-  }
-};
+using Recorder = testing::RecordingObserver;
 
 UserEvent Set(int id, std::string text) {
   UserEvent e{EventType::SetText};
@@ -300,9 +296,9 @@ TEST(ArmaForecastDialog, ValidatesInOrderAndCancelKeepsEverything) {
   platform::Platform ui{queue, recorder};
   auto project = NewUnivariateProject(ui, 1);
   for (const UserEvent& e : {Set(kForecastCountField, "0"), Click(1), Answer(),  // H < 1
-                             Set(kForecastCountField, "5"), Set(kForecastVarianceField, "-1"), Click(1), Answer(),
-                             Set(kForecastVarianceField, "3"), Click(1),  // accepted
-                             Click(2)})                                    // second command: Cancel
+                             Set(kForecastCountField, "5"), Set(kForecastVarianceField, "-1"), Click(1),
+                             Answer(), Set(kForecastVarianceField, "3"), Click(1),  // accepted
+                             Click(2)})                                             // second command: Cancel
     queue.Push(e);
   queue.Close();
   SetData(ui, *project, ReadDataFile("nile.txt"));
@@ -317,9 +313,10 @@ TEST(ArmaForecastDialog, ValidatesInOrderAndCancelKeepsEverything) {
   EXPECT_EQ(project->forecastCount, 5);
   EXPECT_EQ(project->forecastWnVariance, 3.0);
   EXPECT_EQ(project->armaForecasts.size(), 5u);
-  EXPECT_FALSE(recorder.boxEnabled.at(0));  // no Box-Cox step
+  EXPECT_FALSE(Recorder::ControlIn(recorder.opened, kForecastBoxCoxBox).at(0).enabled);  // no Box-Cox step
   EXPECT_TRUE(PlotOpen(ui, *project, kArmaForecastPlot));
-  EXPECT_EQ(ui.Title(project->plots[kArmaForecastPlot].window), "ARMA Forecast: " + ProjectName(ui, *project));
+  EXPECT_EQ(ui.Title(project->plots[kArmaForecastPlot].window),
+            "ARMA Forecast: " + ProjectName(ui, *project));
   const std::vector<double> before = project->armaForecasts;
   EXPECT_FALSE(ArmaForecast(ui, *project, false));  // Cancel
   EXPECT_EQ(project->armaForecasts, before);

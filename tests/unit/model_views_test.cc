@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "reference_data.h"
 #include "platform/event_queue.h"
 #include "project/project_views.h"
+#include "recording_observer.h"
+#include "reference_data.h"
 #include "stats/residual_views.h"
 #include "stats/residuals.h"
 
@@ -15,19 +16,20 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 using testing::ModelOf;
-using testing::ReadReferenceFile;
 using testing::ReadDataFile;
+using testing::ReadReferenceFile;
 
-struct Recorder : platform::PlatformObserver {
-  std::vector<platform::MessageBoxState> shown;
+using Recorder = testing::RecordingObserver;
+
+// The "Enter value ..." prompts of the dialogs as they opened.
+std::vector<std::string> Prompts(const Recorder& r) {
   std::vector<std::string> prompts;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m); }
-  void DialogOpened(const platform::Dialog& d) override {
-    for (const auto& c : d.controls())
+  for (const auto& controls : r.opened)
+    for (const auto& c : controls)
       if (c.type == platform::ControlType::Static && c.label.rfind("Enter value", 0) == 0)
         prompts.push_back(c.label);
-  }
-};
+  return prompts;
+}
 
 struct Session {
   platform::EventQueue queue;
@@ -189,7 +191,7 @@ TEST(ModelViews, HDialogRange) {
   ASSERT_EQ(s.recorder.shown.size(), 2u);
   EXPECT_EQ(s.recorder.shown[0].caption, "ERROR");
   EXPECT_EQ(s.recorder.shown[0].text, " h out of range. Try again.");
-  EXPECT_EQ(s.recorder.prompts[0], "Enter value of h, 2 < h < 54");
+  EXPECT_EQ(Prompts(s.recorder).at(0), "Enter value of h, 2 < h < 54");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/event_queue.h"
+#include "recording_observer.h"
 
 namespace kora {
 namespace {
@@ -11,16 +12,12 @@ using platform::ControlRef;
 using platform::EventType;
 using platform::UserEvent;
 
-struct Recorder : platform::PlatformObserver {
-  std::vector<platform::MessageBoxState> shown;
-  std::vector<std::string> invertible, causal, arLabel;
-  void MessageShown(const platform::MessageBoxState& m) override { shown.push_back(m); }
-  void DialogChanged(const platform::Dialog& d) override {
-    invertible.push_back(d.Find(kInvertibleText)->label);
-    causal.push_back(d.Find(kCausalText)->label);
-    arLabel.push_back(d.Find(kArValueLabel)->label);
-  }
-};
+using Recorder = testing::RecordingObserver;
+
+// The label of a control after each change of the dialog.
+std::vector<std::string> LabelsAfterChanges(const Recorder& r, int id) {
+  return Recorder::LabelsIn(r.changed, id);
+}
 
 UserEvent Event(EventType type, int id = 0, std::string text = "", int number = 0) {
   UserEvent e{type};
@@ -69,8 +66,8 @@ TEST(SpecifyModelDialog, OrdersCoefficientsAndTheFreeList) {
   ASSERT_EQ(s.recorder.shown.size(), 1u);  // 28 is refused; "-" silently
   EXPECT_EQ(s.recorder.shown[0].caption, "KORA::ERROR");
   EXPECT_EQ(s.recorder.shown[0].text, "MA Order must be < 27");
-  EXPECT_NE(std::find(s.recorder.arLabel.begin(), s.recorder.arLabel.end(), "Phi(2) = "),
-            s.recorder.arLabel.end());
+  const std::vector<std::string> arLabels = LabelsAfterChanges(s.recorder, kArValueLabel);
+  EXPECT_NE(std::find(arLabels.begin(), arLabels.end(), "Phi(2) = "), arLabels.end());
 }
 
 TEST(SpecifyModelDialog, ValidationKeepsTheDialogOpen) {
@@ -106,9 +103,9 @@ TEST(SpecifyModelDialog, ValidationKeepsTheDialogOpen) {
   EXPECT_EQ(texts, (std::vector<std::string>{
                        "KORA Error: Variance must be positive", "KORA Error: Model is not causal",
                        "KORA Error: d must be between -.5 and .5", "KORA Error: M must be at least 50."}));
-  EXPECT_NE(std::find(s.recorder.causal.begin(), s.recorder.causal.end(), "Non - Causal"),
-            s.recorder.causal.end());
-  EXPECT_EQ(s.recorder.invertible.back(), "Non - Invertible");
+  const std::vector<std::string> causalLabels = LabelsAfterChanges(s.recorder, kCausalText);
+  EXPECT_NE(std::find(causalLabels.begin(), causalLabels.end(), "Non - Causal"), causalLabels.end());
+  EXPECT_EQ(LabelsAfterChanges(s.recorder, kInvertibleText).back(), "Non - Invertible");
 }
 
 TEST(SpecifyModelDialog, FractionalModelMustBeInvertible) {
