@@ -81,7 +81,7 @@ TEST(Application, MenusFollowTheProjectAndItsData) {
   EXPECT_FALSE(d.app.Reachable(cmd::kCumulativeBoth));
   EXPECT_FALSE(d.Enabled(cmd::kPrint));
   EXPECT_TRUE(d.Enabled(cmd::kImportClipboard));
-  EXPECT_EQ(d.app.toolbar.size(), 31u);
+  EXPECT_EQ(d.app.toolbar.size(), 32u);  // the fixed part, the univariate tail and Autofit
   EXPECT_EQ(d.app.status[0], "New Univariate Project");
   EXPECT_EQ(d.app.status[1], "None");
 
@@ -121,7 +121,7 @@ TEST(Application, ActivatingAWindowSwitchesProjectMenuBarAndToolbar) {
   e.Play(events);
   EXPECT_EQ(e.app.current, 1);
   EXPECT_EQ(e.app.shownMenu, kShowTarnMenu);
-  EXPECT_EQ(e.app.toolbar.size(), 31u);
+  EXPECT_EQ(e.app.toolbar.size(), 32u);
 }
 
 TEST(Application, ClosingMakesTheHighestOccupiedSlotCurrent) {
