@@ -1,8 +1,8 @@
 // Automatic ARMA order selection: every ARMA(p, q) with p <= maxP and
 // q <= maxQ fitted by exact maximum likelihood from a preliminary start, the
-// candidates ranked by AICC. The fits run on a small pool of threads; each is
-// a plain function of the series and its orders, so the ranking does not
-// depend on the thread count.
+// candidates ranked by AICC. The fits of one p + q run on a small pool of
+// threads; each is a plain function of the series, its orders and the fits of
+// the level before, so the result does not depend on the thread count.
 #pragma once
 
 #include <functional>
@@ -40,9 +40,11 @@ struct AutofitResult {
   bool found() const { return !candidates.empty() && candidates.front().usable; }
 };
 
-// Fits one candidate: a preliminary start (Yule-Walker for q = 0,
-// innovations for p = 0, Hannan-Rissanen otherwise; every coefficient 0 when
-// the start fails or is not causal and invertible), then maximum likelihood.
+// Fits one candidate alone: maximum likelihood from a preliminary start
+// (Yule-Walker for q = 0, innovations for p = 0, Hannan-Rissanen otherwise;
+// skipped when it fails or is not causal and invertible) and from every
+// coefficient 0, keeping the higher likelihood. The search also starts each
+// order from the fits of ARMA(p-1, q) and ARMA(p, q-1) widened by a zero.
 AutofitCandidate FitCandidate(const std::vector<double>& series, int p, int q);
 
 AutofitResult Autofit(const std::vector<double>& series, const AutofitOptions& options);
