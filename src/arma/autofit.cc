@@ -200,9 +200,10 @@ AutofitResult Autofit(const std::vector<double>& series, const AutofitOptions& o
         finished.notify_one();
       }
     };
+    // Taken before the workers start: they change `done` at once.
+    const int target = done + count;
     std::vector<std::thread> pool;
     for (int t = 0; t < std::min(threads, count); ++t) pool.emplace_back(work);
-    const int target = done + count;
     std::unique_lock lock(mutex);
     while (shown < target) {
       finished.wait(lock, [&] { return done != shown; });
