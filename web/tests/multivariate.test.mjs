@@ -2,25 +2,20 @@
 // one plot window per series, and a Yule-Walker fit shows its report.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, startKora } from './harness.mjs';
+import { openWorkbench } from './harness.mjs';
 import { chooseFile, dialogTitled, drawing, menu, newProject, windowByTitle, xAxis } from './ui.mjs';
 
 describe('a multivariate project', () => {
-  let kora;
-  let browser;
+  let workbench;
   let page;
 
   before(async () => {
-    kora = await startKora();
-    browser = await launchBrowser();
-    page = await browser.context.newPage();
-    await page.goto(kora.url);
-    await page.locator('.menubar-title').first().waitFor();
+    workbench = await openWorkbench();
+    page = workbench.page;
   });
 
   after(async () => {
-    await browser?.close();
-    await kora?.stop();
+    await workbench?.close();
   });
 
   it('reads two columns into two series windows', async () => {
